@@ -1,0 +1,17 @@
+#include "core/localsettings.h"
+
+#include "core/platform/builddefaults.h"
+
+LocalSettings LocalSettings::defaults() {
+    LocalSettings s;
+    s.backend = QStringLiteral(MES_DEFAULT_BACKEND);
+    s.odbcDriver = QStringLiteral(MES_ODBC_DRIVER);
+    s.webServer = QStringLiteral(MES_WEB_SERVER);
+    s.labelPort = QStringLiteral(MES_LABEL_PORT);
+    return s;
+}
+
+LocalSettings& LocalSettings::current() {
+    static LocalSettings s = defaults();
+    return s;
+}

@@ -1,0 +1,87 @@
+#include "tests/support/testenv.h"
+
+#include "core/data/sqliteconnection.h"
+#include "core/data/sqlitedialect.h"
+#include "core/localsettings.h"
+#include "core/modbas.h"
+#include "core/platform/apppaths.h"
+#include "core/platform/clock.h"
+#include "core/platform/hostresolver.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+void resetGlobals() {
+    gRs.close();
+    gCon.reset();
+    gsSQL.clear();
+    gsSQLs.clear();
+    for (QString* s : {&gsDB_NAME, &gsDB_USER, &gsDB_PWD, &gsDB_SERVER, &gsCOM_GB, &gsWORK_CD,
+                       &gsFTP_SERVER, &gsFTP_USER, &gsFTP_PASS, &gsUSER_ID})
+        s->clear();
+    gnFTP_PORT = 0;
+}
+
+std::unique_ptr<SqliteConnection> nativeConnection(const QString& file) {
+    auto c = std::make_unique<SqliteConnection>(QString(), QString(),
+                                                std::make_shared<PassThroughDialect>());
+    c->setFile(file);
+    c->setCreateIfMissing(true);
+    return c;
+}
+} // namespace
+
+void TestEnv::SetUp() {
+    ASSERT_TRUE(m_dir.isValid());
+    resetGlobals();
+    AppPaths::setProgramFolder(m_dir.path());
+    Clock::setFixed(QDateTime(QDate(2024, 3, 5), QTime(10, 0, 0)));
+    LocalSettings::current() = LocalSettings::defaults();
+    LocalSettings::current().backend = QStringLiteral("sqlite");
+    LocalSettings::current().dataFolder = m_dir.filePath(QStringLiteral("data"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("data"));
+    Notifier::install(&notifier);
+}
+
+void TestEnv::TearDown() {
+    resetGlobals();
+    Notifier::install(nullptr);
+    HostResolver::install(nullptr);
+    Clock::reset();
+    AppPaths::setProgramFolder(QString());
+    LocalSettings::current() = LocalSettings::defaults();
+}
+
+QString TestEnv::dbFile() const {
+    return SqliteConnection::fileFor(LocalSettings::current().dataFolder, gsDB_NAME);
+}
+
+void TestEnv::createDatabase(const QString& name, const QString& sqliteText) {
+    gsDB_NAME = name;
+    execNative(dbFile(), sqliteText);
+}
+
+void TestEnv::execNative(const QString& file, const QString& sql) {
+    const auto c = nativeConnection(file);
+    DbError e;
+    ASSERT_TRUE(c->open(&e)) << e.description.toStdString();
+    ASSERT_TRUE(c->execute(sql, nullptr, &e)) << e.description.toStdString();
+}
+
+QString TestEnv::scalar(const QString& file, const QString& sql) {
+    const auto c = nativeConnection(file);
+    DbError e;
+    Recordset rs;
+    if (!c->open(&e) || !c->select(sql, &rs, &e))
+        return QStringLiteral("<error: %1>").arg(e.description);
+    const QVariant v = rs.value(0, 0);
+    return v.isNull() ? QStringLiteral("NULL") : v.toString();
+}
+
+QString TestEnv::readFile(const QString& name) const {
+    QFile f(path(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return QStringLiteral("<missing>");
+    return QString::fromUtf8(f.readAll());
+}
