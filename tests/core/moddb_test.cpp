@@ -1,0 +1,184 @@
+#include "core/localsettings.h"
+#include "core/modbas.h"
+#include "core/moddb.h"
+#include "tests/support/testenv.h"
+
+#include <QFile>
+
+namespace {
+// A small table: three rows, one NULL name.
+class ModDbTest : public TestEnv {
+protected:
+    void SetUp() override {
+        TestEnv::SetUp();
+        createDatabase(QStringLiteral("MES_TEST"),
+                       QStringLiteral("CREATE TABLE T (id INTEGER PRIMARY KEY, name TEXT, qty INTEGER);"
+                                      "INSERT INTO T VALUES (1,'a',1),(2,NULL,1),(3,'c',2);"));
+        ASSERT_TRUE(gfDB_OPEN());
+    }
+    QString table() const {
+        return scalar(dbFile(), QStringLiteral("SELECT group_concat(id||':'||ifnull(name,'-')||':'||qty, ' ') FROM T"));
+    }
+    QString log() const { return readFile(QStringLiteral("202403.err")); }
+    const QString original = QStringLiteral("1:a:1 2:-:1 3:c:2");
+};
+} // namespace
+
+TEST_F(ModDbTest, ExecCommitsAndBatchesRunInOrder) {
+    EXPECT_TRUE(gfEXEC_SQL(QStringLiteral("UPDATE T SET qty = qty + 1 WHERE id = 1"), QStringLiteral("loc")));
+    EXPECT_TRUE(gfEXEC_SQLS({QStringLiteral("INSERT INTO T VALUES (4,'d',0)"),
+                             QStringLiteral("UPDATE T SET qty = 9 WHERE id = 4")},
+                            QStringLiteral("loc")));
+    EXPECT_EQ(table(), QStringLiteral("1:a:2 2:-:1 3:c:2 4:d:9"));
+    EXPECT_FALSE(notifier.busy());
+    EXPECT_EQ(log(), QStringLiteral("<missing>"));
+}
+
+TEST_F(ModDbTest, BatchWithFailingSecondStatementLeavesNothingAndReports) {
+    EXPECT_FALSE(gfEXEC_SQLS({QStringLiteral("UPDATE T SET qty = 5"), QStringLiteral("UPDAT T SET qty = 6"),
+                              QStringLiteral("DELETE FROM T")},
+                             QStringLiteral("frm_S_dayReport")));
+    EXPECT_EQ(table(), original);
+    ASSERT_EQ(notifier.shown.size(), 1);
+    EXPECT_TRUE(notifier.shown.first().text.contains(QStringLiteral("syntax error")));
+    EXPECT_TRUE(log().contains(QStringLiteral("ERR NO(1) : ")));
+    EXPECT_TRUE(log().contains(QStringLiteral("ERR LOCATION : frm_S_dayReport / ")));
+    EXPECT_FALSE(notifier.busy());
+    // The connection stays usable after the rollback.
+    EXPECT_TRUE(gfEXEC_SQL(QStringLiteral("UPDATE T SET qty = 7 WHERE id = 3"), QStringLiteral("loc")));
+}
+
+TEST_F(ModDbTest, CountMismatchRollsBackSilentlyAndLogsLocationOnly) {
+    EXPECT_FALSE(gfEXEC_SQLS_COUNT({QStringLiteral("UPDATE T SET qty = 5 WHERE id = 3"),
+                                    QStringLiteral("UPDATE T SET qty = 0 WHERE qty = 1"),
+                                    QStringLiteral("DELETE FROM T WHERE id = 3")},
+                                   QStringLiteral("frm_S_jakupjisi_list"), 1));
+    EXPECT_EQ(table(), original);
+    EXPECT_TRUE(notifier.shown.isEmpty());
+    EXPECT_EQ(log(), QStringLiteral("ERR LOCATION : frm_S_jakupjisi_list / \r\n\r\n\r\n"));
+    // No row at all is a mismatch too; exactly one row each passes.
+    EXPECT_FALSE(gfEXEC_SQLS_COUNT({QStringLiteral("DELETE FROM T WHERE id = 99")}, QStringLiteral("x"), 1));
+    EXPECT_TRUE(gfEXEC_SQLS_COUNT({QStringLiteral("UPDATE T SET qty = 5 WHERE id = 3"),
+                                   QStringLiteral("DELETE FROM T WHERE id = 1")},
+                                  QStringLiteral("x"), 1));
+    EXPECT_EQ(table(), QStringLiteral("2:-:1 3:c:5"));
+}
+
+TEST_F(ModDbTest, GetValueEmptyTextOnNoRowAndNullInvalidOnFailure) {
+    EXPECT_EQ(gfGET_VALUE(QStringLiteral("SELECT name FROM T WHERE id = 3"), QString()), QVariant(QStringLiteral("c")));
+    EXPECT_EQ(gfGET_VALUE(QStringLiteral("SELECT qty FROM T WHERE id = 3"), QString()).toInt(), 2);
+    const QVariant none = gfGET_VALUE(QStringLiteral("SELECT name FROM T WHERE id = 99"), QString());
+    const QVariant null = gfGET_VALUE(QStringLiteral("SELECT name FROM T WHERE id = 2"), QString());
+    for (const QVariant& v : {none, null}) {
+        EXPECT_TRUE(v.isValid());
+        EXPECT_EQ(v.toString(), QStringLiteral(""));
+        EXPECT_EQ(v.typeId(), QMetaType::QString);
+    }
+    EXPECT_TRUE(notifier.shown.isEmpty());
+    const QVariant failed = gfGET_VALUE(QStringLiteral("SELECT nope FROM T"), QStringLiteral("loc"));
+    EXPECT_FALSE(failed.isValid());
+    EXPECT_TRUE(log().contains(QStringLiteral("no such column: nope")));
+}
+
+TEST_F(ModDbTest, GetRowShapes) {
+    const QVariantList row = gfGET_ROW(QStringLiteral("SELECT id, name, qty FROM T WHERE id = 2"), QString());
+    ASSERT_EQ(row.size(), 3);
+    EXPECT_EQ(row.at(0).toInt(), 2);
+    EXPECT_TRUE(row.at(1).isNull()); // NULL stays NULL
+    EXPECT_EQ(gfGET_ROW(QStringLiteral("SELECT id, name FROM T WHERE id = 99"), QString()),
+              QVariantList{QStringLiteral("")});
+    EXPECT_TRUE(gfGET_ROW(QStringLiteral("SELECT FROM"), QStringLiteral("loc")).isEmpty());
+    EXPECT_FALSE(gRs.isOpen());
+}
+
+TEST_F(ModDbTest, OpenRsLeavesResultOpenAndAReadWhileOpenFails) {
+    EXPECT_TRUE(gfOPEN_RS(QStringLiteral("SELECT id, NAME FROM T ORDER BY id"), false, QStringLiteral("loc")));
+    ASSERT_TRUE(gRs.isOpen());
+    EXPECT_EQ(gRs->rowCount(), 3);
+    EXPECT_EQ(gRs->field(QStringLiteral("name")).toString(), QStringLiteral("a"));
+    gRs->moveNext();
+    EXPECT_TRUE(gRs->field(QStringLiteral("Name")).isNull());
+    // Another read before the caller closed gRs fails, is reported and leaves gRs closed.
+    EXPECT_FALSE(gfGET_VALUE(QStringLiteral("SELECT 1"), QStringLiteral("timer")).isValid());
+    EXPECT_FALSE(gRs.isOpen());
+    EXPECT_TRUE(log().contains(QStringLiteral("ERR NO(3705) : Operation is not allowed when the object is open.")));
+    EXPECT_TRUE(log().contains(QStringLiteral("ERR LOCATION : timer / ")));
+    // Existence check closes at once; no row gives false.
+    EXPECT_TRUE(gfOPEN_RS(QStringLiteral("SELECT 1 FROM T"), true, QString()));
+    EXPECT_FALSE(gRs.isOpen());
+    EXPECT_FALSE(gfOPEN_RS(QStringLiteral("SELECT 1 FROM T WHERE 0"), false, QString()));
+    EXPECT_TRUE(gRs.isOpen());
+    EXPECT_TRUE(gRs->eof());
+    gRs.close();
+    EXPECT_FALSE(gfOPEN_RS(QStringLiteral("SELECT nope"), false, QStringLiteral("loc")));
+    EXPECT_FALSE(gRs.isOpen());
+}
+
+TEST_F(ModDbTest, OpenQueryReplacesResultAndKnowsRowCount) {
+    gRs.open(Recordset(QStringList{QStringLiteral("old")}));
+    EXPECT_TRUE(gfOPEN_QUERY(QStringLiteral("SELECT id FROM T"), false));
+    ASSERT_TRUE(gRs.isOpen());
+    EXPECT_EQ(gRs->rowCount(), 3);
+    EXPECT_TRUE(gfOPEN_QUERY(QStringLiteral("SELECT id FROM T"), true));
+    EXPECT_FALSE(gRs.isOpen());
+    // It does not reopen a closed connection: the failure raises the reconnect prompt.
+    gCon->close();
+    EXPECT_FALSE(gfOPEN_QUERY(QStringLiteral("SELECT id FROM T"), false));
+    EXPECT_EQ(notifier.retryQuestions, 1);
+}
+
+TEST_F(ModDbTest, ClosedConnectionIsReopenedByTheHelpers) {
+    gCon->close();
+    EXPECT_EQ(gfGET_VALUE(QStringLiteral("SELECT COUNT(*) FROM T"), QString()).toInt(), 3);
+    gCon.reset();
+    EXPECT_TRUE(gfEXEC_SQL(QStringLiteral("DELETE FROM T WHERE id = 1"), QStringLiteral("loc")));
+    EXPECT_TRUE(notifier.shown.isEmpty());
+}
+
+TEST_F(ModDbTest, DroppedDatabaseFileFailsCleanly) {
+    gCon.reset();
+    ASSERT_TRUE(QFile::remove(dbFile()));
+    notifier.answerRetry = true; // the retry fails as well
+    EXPECT_FALSE(gfEXEC_SQL(QStringLiteral("DELETE FROM T"), QStringLiteral("loc")));
+    EXPECT_FALSE(QFile::exists(dbFile())); // never created empty
+    EXPECT_EQ(gCon, nullptr);
+    const QStringList texts = notifier.texts();
+    ASSERT_GE(texts.size(), 4);
+    EXPECT_TRUE(texts.at(0).startsWith(QStringLiteral("데이타베이스를 OPEN 할수 없습니다.\nCAUSE - ")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("접속실패!!! 전산실에 문의하여 주십시요...")));
+    EXPECT_TRUE(log().contains(QStringLiteral("ERR LOCATION : loc / ")));
+    EXPECT_FALSE(notifier.busy());
+}
+
+TEST_F(ModDbTest, OpenFailureMessageAndRelease) {
+    gCon.reset();
+    gsDB_NAME = QStringLiteral("NO_SUCH_DB");
+    EXPECT_FALSE(gfDB_OPEN());
+    EXPECT_EQ(gCon, nullptr);
+    ASSERT_EQ(notifier.shown.size(), 1);
+    EXPECT_EQ(notifier.shown.first().icon, Notifier::Icon::Warning);
+    EXPECT_EQ(notifier.shown.first().title, QStringLiteral("Report_TALVEN"));
+    EXPECT_TRUE(notifier.shown.first().text.startsWith(
+        QStringLiteral("데이타베이스를 OPEN 할수 없습니다.\nCAUSE - unable to open database file")));
+    EXPECT_EQ(log(), QStringLiteral("<missing>")); // an open failure is not logged
+}
+
+TEST_F(ModDbTest, ReconnectPromptRetryOpensAndConfirms) {
+    gCon.reset();
+    notifier.answerRetry = true;
+    gfDB_RECONNECT();
+    EXPECT_FALSE(gConClosed());
+    EXPECT_EQ(notifier.shown.last().text, QStringLiteral("접속되었습니다."));
+    EXPECT_EQ(notifier.shown.last().icon, Notifier::Icon::Information);
+}
+
+TEST(ConnectionStringTest, ExactOdbcForm) {
+    LocalSettings::current() = LocalSettings::defaults();
+    gsDB_SERVER = QStringLiteral("10.1.1.1,1433");
+    gsDB_USER = QStringLiteral("sa");
+    gsDB_PWD = QStringLiteral("pw");
+    gsDB_NAME = QStringLiteral("MES_TALVEN");
+    EXPECT_EQ(gfCONNECTION_STRING(),
+              QStringLiteral("DRIVER={SQL Server};Server=10.1.1.1,1433;UID=sa;PWD=pw; database =MES_TALVEN;"));
+    gsDB_SERVER = gsDB_USER = gsDB_PWD = gsDB_NAME = QString();
+}

@@ -45,16 +45,7 @@ QString authorityStatement(const QString& screenName, const QString& prefix, con
     return sql;
 }
 
-void gfMENU_AUTHORITY(const QString& screenName, const QString& caption, QWidget* screen) {
-    Q_UNUSED(caption);
-    if (!screen)
-        return;
-    const QString prefix =
-        gfGET_VALUE(QStringLiteral("SELECT ISNULL(MAX(LEFT(form_code,5)), '00000') FROM B_MENU"),
-                    screenName)
-            .toString();
-    const QString rights =
-        gfGET_VALUE(authorityStatement(screenName, prefix, gsUSER_ID), screenName).toString();
+void applyAuthority(QWidget* screen, const QString& rights, const QString& userId) {
     for (const char* name : kButtons)
         if (auto* w = screen->findChild<QWidget*>(QString::fromLatin1(name)))
             w->setEnabled(false);
@@ -67,8 +58,21 @@ void gfMENU_AUTHORITY(const QString& screenName, const QString& caption, QWidget
         enable(screen, {"btnFind", "btnClear", "btnEdit", "btnCancel"});
     if (rights.mid(3, 1) == QLatin1String("1"))
         enable(screen, {"btnFind", "btnClear", "btnDelete", "btnCancel"});
-    if (gsUSER_ID == masterCode())
+    if (userId == masterCode())
         for (const char* name : kButtons)
             enable(screen, {name});
+}
+
+void gfMENU_AUTHORITY(const QString& screenName, const QString& caption, QWidget* screen) {
+    Q_UNUSED(caption);
+    if (!screen)
+        return;
+    const QString prefix =
+        gfGET_VALUE(QStringLiteral("SELECT ISNULL(MAX(LEFT(form_code,5)), '00000') FROM B_MENU"),
+                    screenName)
+            .toString();
+    const QString rights =
+        gfGET_VALUE(authorityStatement(screenName, prefix, gsUSER_ID), screenName).toString();
+    applyAuthority(screen, rights, gsUSER_ID);
     screen->setWindowState(screen->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
 }

@@ -12,5 +12,7 @@ void gfMENU_AUTHORITY(const QString& screenName, const QString& caption, QWidget
 inline QString masterCode() {
     return QStringLiteral("ZEVRA");
 }
+// Enables the standard buttons for four rights digits (select, insert, update, delete).
+void applyAuthority(QWidget* screen, const QString& rights, const QString& userId);
 // The rights statement of gfMENU_AUTHORITY for a screen, menu version and user.
 QString authorityStatement(const QString& screenName, const QString& prefix, const QString& userId);
