@@ -1,0 +1,44 @@
+#include "core/platform/clock.h"
+#include "core/platform/singleinstance.h"
+#include "core/platform/textcodec.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+TEST(SingleInstanceTest, SecondCopyIsRefusedUntilTheFirstEnds) {
+    QTemporaryDir dir;
+    const QString lock = dir.filePath(QStringLiteral("app.lock"));
+    auto first = std::make_unique<SingleInstance>(lock);
+    ASSERT_TRUE(first->acquire());
+    SingleInstance second(lock);
+    EXPECT_FALSE(second.acquire());
+    first.reset();
+    SingleInstance third(lock);
+    EXPECT_TRUE(third.acquire());
+}
+
+TEST(SingleInstanceTest, LockNameDependsOnUserAndExecutable) {
+    const QString path = SingleInstance::defaultLockPath();
+    EXPECT_TRUE(path.endsWith(QStringLiteral(".lock")));
+    EXPECT_EQ(path, SingleInstance::defaultLockPath());
+}
+
+TEST(ClockTest, FixedRunningAndReset) {
+    const QDateTime t(QDate(2024, 12, 31), QTime(23, 59, 58));
+    Clock::setFixed(t);
+    EXPECT_EQ(Clock::now(), t);
+    EXPECT_EQ(Clock::today(), QDate(2024, 12, 31));
+    Clock::setRunningFrom(t);
+    EXPECT_LE(qAbs(Clock::now().secsTo(t)), 1);
+    Clock::reset();
+    EXPECT_LE(qAbs(Clock::now().secsTo(QDateTime::currentDateTime())), 1);
+}
+
+TEST(TextCodecTest, TruncationKeepsWholeCharacters) {
+    const QString mixed = QStringLiteral("ab") + QString(3, QChar(0xD55C)) + QStringLiteral("\U0001F600");
+    EXPECT_EQ(TextCodec::truncateBytes(mixed, 4), QStringLiteral("ab"));
+    EXPECT_EQ(TextCodec::truncateBytes(mixed, 5), QStringLiteral("ab") + QChar(0xD55C));
+    EXPECT_EQ(TextCodec::truncateBytes(mixed, 14), mixed.left(5));
+    EXPECT_EQ(TextCodec::truncateBytes(mixed, 15), mixed);
+}
