@@ -8,6 +8,12 @@ LocalSettings LocalSettings::defaults() {
     s.odbcDriver = QStringLiteral(MES_ODBC_DRIVER);
     s.webServer = QStringLiteral(MES_WEB_SERVER);
     s.labelPort = QStringLiteral(MES_LABEL_PORT);
+#ifdef Q_OS_WIN
+    s.updater = QStringLiteral("update.exe");
+    s.setClock = true;
+#else
+    s.updater = QStringLiteral("update");
+#endif
     return s;
 }
 

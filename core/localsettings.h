@@ -15,6 +15,8 @@ struct LocalSettings {
     QString fileSharePass;
     QString labelPort;     // serial port of the label printer
     QString traceFile;     // statement trace; off when empty
+    QString updater;       // updater program, relative to the program folder
+    bool setClock = false; // set the machine clock from the server at start (always on Windows)
 
     bool useSqlite() const { return backend.compare(QLatin1String("sqlite"), Qt::CaseInsensitive) == 0; }
 

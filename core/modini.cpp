@@ -31,6 +31,9 @@ void readLocal(const IniFile& ini) {
     s.fileSharePass = readKey(ini, kLocal, QStringLiteral("FileSharePass"), d.fileSharePass);
     s.labelPort = readKey(ini, kLocal, QStringLiteral("LabelPort"), d.labelPort);
     s.traceFile = readKey(ini, kLocal, QStringLiteral("TraceFile"), d.traceFile);
+    s.updater = readKey(ini, kLocal, QStringLiteral("Updater"), d.updater);
+    const QString clock = readKey(ini, kLocal, QStringLiteral("SetClock"));
+    s.setClock = clock.isEmpty() ? d.setClock : clock == QLatin1String("1");
 }
 } // namespace
 

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class DownLoad;
+class QLabel;
+class QTimer;
+class SingleInstance;
+
+// The first screen: refuses a second copy, loads the configuration, checks the version on
+// the plant web server (handing over to the updater when ours is older), refreshes the
+// fallback picture, then one second later connects, sets the clock from the server and
+// opens the first board. Where the program must end, programEnded(code) is emitted.
+class FrmSplash : public QWidget {
+    Q_OBJECT
+public:
+    using BoardOpener = std::function<void()>;
+
+    FrmSplash(SingleInstance* instance, BoardOpener openFirstBoard, QWidget* parent = nullptr);
+
+    // Loading: steps up to enabling Timer1. Returns false when the program ends here.
+    bool Form_Load();
+    bool ended() const { return m_ended; }
+
+    // The longest leading part of the text that reads as a decimal number; 0 when none.
+    static double leadingNumber(const QString& text);
+    // The local version file's first item (up to a comma or the end of the first line).
+    static QString readLocalVersion(const QString& file, bool* readable);
+    // The clock statement run after connecting.
+    static QString clockStatement();
+
+    QLabel* lbl_msg_1;
+    QLabel* Label1;
+    QTimer* Timer1;
+    DownLoad* DN;
+
+signals:
+    void programEnded(int exitCode);
+
+private:
+    void Timer1_Timer();
+    bool versionCheck();
+    void refreshPicture();
+    void setClockFromServer();
+    void failAndEnd();
+    void endProgram(int code);
+
+    SingleInstance* m_instance;
+    BoardOpener m_openBoard;
+    bool m_ended = false;
+};
