@@ -16,6 +16,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTimer>
@@ -60,6 +62,8 @@ FrmSplash::FrmSplash(SingleInstance* instance, BoardOpener openFirstBoard, QWidg
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &FrmSplash::Timer1_Timer);
     DN->setObjectName(QStringLiteral("DN"));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 double FrmSplash::leadingNumber(const QString& text) {
