@@ -1,8 +1,8 @@
 #include "core/embeddeddialect.h"
 
-#include "core/data/sqlitedialect.h"
+#include "core/tsql/tsqldialect.h"
 
 std::shared_ptr<SqliteDialect> embeddedDialect() {
-    static const auto dialect = std::make_shared<PassThroughDialect>();
+    static const auto dialect = std::make_shared<TsqlDialect>();
     return dialect;
 }

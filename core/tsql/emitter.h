@@ -1,0 +1,84 @@
+#pragma once
+
+#include "core/tsql/ast.h"
+#include "core/tsql/catalog.h"
+#include "core/tsql/sqltype.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace tsql {
+
+// Name of the attached file that holds the global temporary tables (##X) of a database.
+inline constexpr const char* kGlobalTempSchema = "mes_tempdb";
+
+// Turns one parsed statement into SQLite text with the server's semantics. A type pass over
+// the schema (the catalog) and the literals decides '+', comparisons, conversions and PIVOT
+// columns; where a type is not known statically the tsql_* runtime functions decide per row.
+// Throws TranslateError for a construct outside the subset.
+class Emitter {
+public:
+    explicit Emitter(Catalog& catalog) : m_catalog(catalog) {}
+
+    // SELECT, INSERT, UPDATE, DELETE, CREATE TABLE / INDEX, DROP TABLE. IF and BEGIN..END
+    // are control flow and are run by the caller statement by statement.
+    QString statement(const Statement& s);
+    // The condition of an IF as a query of one value, 1 or 0.
+    QString condition(const Expr& e);
+
+    struct Col {
+        QString name;
+        SqlType type = SqlType::Unknown;
+    };
+    struct Source {
+        QString alias;
+        bool known = false;
+        std::vector<Col> cols;
+    };
+    struct Scope {
+        std::vector<Source> sources;
+        const Scope* outer = nullptr;
+        const std::vector<Col>* selectAliases = nullptr; // ORDER BY may name them
+    };
+    struct Value {
+        QString sql;
+        SqlType type = SqlType::Unknown;
+        const Expr* literal = nullptr; // a string or number literal as written
+        bool column = false;
+    };
+
+private:
+    QString query(const Query& q, const Scope* outer, std::vector<Col>* cols, bool topLevel,
+                  const std::vector<SqlType>* targetTypes = nullptr);
+    QString select(const Select& s, const Scope* outer, std::vector<Col>* cols, bool topLevel,
+                   const std::vector<SqlType>* targetTypes, Scope* scopeOut);
+    QString fromList(const std::vector<FromItem>& items, Scope& scope, const Scope* outer);
+    QString tableRef(const TableRef& t, Scope& scope, const Scope* outer);
+    QString pivot(const TableRef& t, QString innerSql, Source inner, Scope& scope);
+    QString tableName(const ObjectName& n, QString* schema) const;
+    Source tableSource(const ObjectName& n, const QString& alias);
+
+    QString insert(const Statement& s);
+    QString update(const Statement& s);
+    QString deleteStatement(const Statement& s);
+    QString createTable(const Statement& s);
+    QString createIndex(const Statement& s);
+    QString dropTable(const Statement& s);
+
+    Value expr(const Expr& e, const Scope& scope);
+    Value column(const Expr& e, const Scope& scope);
+    Value binary(const Expr& e, const Scope& scope);
+    Value function(const Expr& e, const Scope& scope);
+    Value cast(const Expr& e, const Scope& scope);
+    Value caseExpr(const Expr& e, const Scope& scope);
+    Value objectId(const Expr& e);
+    Value aggregate(const Expr& e, const Scope& scope);
+    QString comparison(const Value& l, const QString& op, const Value& r);
+    Value convertTo(const Value& v, SqlType target);
+    Value toColumnType(const Value& v, SqlType target);
+
+    Catalog& m_catalog;
+};
+
+} // namespace tsql
