@@ -1,0 +1,109 @@
+// Loading a grid from a statement.
+#include "ui/common/clsspread.h"
+
+#include "core/data/dberror.h"
+#include "core/modbas.h"
+#include "core/moddb.h"
+#include "core/modfn.h"
+#include "core/notifier.h"
+#include "core/statementtrace.h"
+#include "ui/common/spreadmodel.h"
+#include "ui/common/spreadview.h"
+
+namespace {
+constexpr int kNotConnected = -99;
+
+DbError stillOpenError() {
+    return DbError::make(3705, QStringLiteral("Operation is not allowed when the object is open."));
+}
+
+// Opens a closed connection as the statement helpers do; false when it stays closed.
+bool ensureConnection() {
+    if (gConClosed())
+        gfDB_OPEN();
+    return !gConClosed();
+}
+
+bool readInto(const QString& sql, const QString& location, Recordset* rs, DbError* e) {
+    StatementTrace trace(location, sql);
+    const bool ok = gCon->setDefaultDatabase(gsDB_NAME, e) && gCon->select(sql, rs, e);
+    trace.finish(ok ? rs->rowCount() : 0, ok ? DbError{} : *e);
+    return ok;
+}
+} // namespace
+
+int clsSpread::SetbindRS(const QString& sql, const QString& caller) {
+    Notifier& n = Notifier::current();
+    n.setBusy(true);
+    if (!ensureConnection()) {
+        n.setBusy(false);
+        return kNotConnected;
+    }
+    DbError e;
+    Recordset rs;
+    if (gRs.isOpen())
+        e = stillOpenError();
+    if (e.isSet() || !readInto(sql, caller, &rs, &e)) {
+        if (gRs.isOpen())
+            gRs.close();
+        n.setBusy(false);
+        // The provider's general failure means the server connection dropped.
+        if (e.number == kGenericErrorNumber)
+            gfDB_OPEN();
+        gfERR_LOG(e, e.description, caller);
+        return 0;
+    }
+    gRs.open(std::move(rs));
+    {
+        const bool wasOn = m_grid && m_grid->updatesEnabled();
+        if (m_grid)
+            m_grid->setUpdatesEnabled(false);
+        model()->load(*gRs);
+        if (wasOn)
+            m_grid->setUpdatesEnabled(true);
+    }
+    gRs.close();
+    emitDataFill();
+    n.setBusy(false);
+    return MaxRows();
+}
+
+bool clsSpread::fillSpread(const QString& sql, DbError* err) {
+    SpreadModel* m = model();
+    m->setMaxRows(0);
+    DbError e;
+    Recordset rs;
+    if (!ensureConnection() || !gCon->select(sql, &rs, &e)) {
+        if (err)
+            *err = e.isSet() ? e : DbError::make(3704, QStringLiteral("Operation is not allowed when the object is closed."));
+        return false;
+    }
+    const bool wasOn = m_grid && m_grid->updatesEnabled();
+    if (m_grid)
+        m_grid->setUpdatesEnabled(false);
+    // 32-bit counters: a result of more than 32 767 rows loads like any other.
+    const int records = rs.rowCount();
+    const int cols = m->maxCols();
+    for (int r = 0; r < records; ++r) {
+        m->setMaxRows(m->maxRows() + 1);
+        for (int c = 1; c <= cols; ++c) {
+            std::vector<char16_t> text;
+            SpreadCellStore::appendValue(rs.value(r, c - 1), text);
+            m->setValue(m->maxRows(), c, QString::fromUtf16(text.data(), qsizetype(text.size())));
+        }
+    }
+    if (wasOn)
+        m_grid->setUpdatesEnabled(true);
+    emitDataFill();
+    return true;
+}
+
+void clsSpread::emitDataFill() {
+    SpreadModel* m = model();
+    for (int c = 1; c <= m->maxCols(); ++c) {
+        if (!m->column(c).dataFill)
+            continue;
+        for (int r = 1; r <= m->maxRows(); ++r)
+            emit dataFill(c, r);
+    }
+}
