@@ -323,7 +323,7 @@ void DemoProduction::writeStops(SqlScript& script) const {
     script.comment(u"Timed machine stops"_s);
     const QList<std::tuple<QString, int, QString, int, int>> stops = {
         {u"R015"_s, 0, u"FG01"_s, at(7, 40), at(7, 52)},
-        {u"R002"_s, 0, u"SF03"_s, at(7, 50), -1},
+        {u"R002"_s, 0, u"FG03"_s, at(7, 50), -1},
         {u"R016"_s, -1, u"FG02"_s, at(10, 15), at(10, 40)},
     };
     for (const auto& [machine, offset, product, from, to] : stops) {

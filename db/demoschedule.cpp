@@ -51,7 +51,7 @@ QList<Order> DemoSchedule::ordersOf(QDate day) const {
         Order picture = timed(order(u"R015"_s, u"FG01"_s, 200, State::Running), at(7, 30));
         picture.realJakup = true;
         return {timed(order(u"R001"_s, u"FG03"_s, 400, State::Finished), at(6, 0), at(7, 40)),
-                timed(order(u"R002"_s, u"SF03"_s, 400, State::Running), at(7, 0)),
+                timed(order(u"R002"_s, u"FG03"_s, 400, State::Running), at(7, 0)),
                 order(u"R011"_s, u"SF02"_s, 250, State::Waiting),
                 order(u"R011"_s, u"SF02"_s, 200, State::Waiting, Shift::Night),
                 timed(order(u"R012"_s, u"SF04"_s, 200, State::Running), at(7, 10)),
