@@ -128,8 +128,14 @@ private:
             return create();
         if (t.isWord(u"DROP"))
             return drop();
-        if (t.kind == TokenKind::Word)
-            unsupported(t.text.toUpper(), t.pos);
+        static const char16_t* const statements[] = {
+            u"ALTER", u"BACKUP", u"BREAK", u"CLOSE", u"COMMIT", u"CONTINUE", u"DBCC",
+            u"DEALLOCATE", u"DECLARE", u"DENY", u"EXEC", u"EXECUTE", u"FETCH", u"GOTO",
+            u"GRANT", u"MERGE", u"OPEN", u"PRINT", u"RAISERROR", u"RETURN", u"REVOKE",
+            u"ROLLBACK", u"SAVE", u"SET", u"THROW", u"USE", u"WAITFOR", u"WHILE", u"WITH"};
+        for (const char16_t* w : statements)
+            if (t.isWord(w))
+                unsupported(t.text.toUpper(), t.pos);
         fail(t);
     }
 
@@ -887,6 +893,9 @@ private:
                 e->text = QStringLiteral("GETDATE");
                 return e;
             }
+            // LEFT( and RIGHT( are the string functions, not joins.
+            if ((t.isWord(u"LEFT") || t.isWord(u"RIGHT")) && peek(1).isSymbol(u"("))
+                return function();
             if (isReserved(t))
                 fail(t);
         }

@@ -453,6 +453,10 @@ void leftRight(sqlite3_context* ctx, sqlite3_value** argv, bool right) {
         if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80)
             starts.push_back(i);
     const size_t chars = starts.size();
+    if (n == 0) {
+        sqlite3_result_text(ctx, "", 0, SQLITE_STATIC);
+        return;
+    }
     if (size_t(n) >= chars) {
         resultText(ctx, s);
         return;

@@ -1,0 +1,7 @@
+
+ DELETE  FROM P_SangSan_Master
+  WHERE OP_SEQ_SUB = '20240305001001'
+
+Update B_JAKUPJISI_MASTER
+set end_yn = '1'
+WHERE seq = '20240305001001'

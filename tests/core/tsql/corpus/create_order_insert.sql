@@ -1,0 +1,46 @@
+
+Insert into B_JAKUPJISI_MASTER
+ ( 
+   prod_no,
+   seq,
+   sunbun,
+   process_code,
+   equipment_code,
+   cproduct_code,
+   product_code,
+   pumbun,
+   plan_qty,
+   order_qty,
+   qty,
+   bad_qty,
+   end_yn,
+   employee_su,
+   employee_no,
+   juya_gubun,
+   jisi_date,
+   last_date,
+   last_time,
+   user_id)
+Values
+(
+    '20240305002',
+    '20240305002'+'001',
+    '1',
+    '0001',
+    'EQ1',
+    'P1',
+    'P1',
+    'PN1',
+    '100',
+    '100',
+    '0',
+    '0',
+    '1',
+    '2',
+    'E01',
+    '1',
+    '2024-03-05',
+    '2024-03-05',
+    '100000',
+    'E01'
+)

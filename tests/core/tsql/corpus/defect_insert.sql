@@ -1,0 +1,34 @@
+
+INSERT INTO P_BADQTY
+(
+    Prod_No,
+    Seq,
+    Op_seq,
+    Op_seq_sub,
+    ProcessBad_code,
+    Bad_Qty,
+    Process_Code,
+    EquipMent_Code,
+    Bigo,
+    Product_code,
+    Employee_no,
+    Last_Date,
+    Last_Time,
+    User_Id
+)
+Values
+(
+    '',
+    '',
+    '20240305001',
+    '20240305001001',
+    'D1',
+     3,
+    '0001',
+    'EQ1',
+    '',
+    'P1',
+    'E01',
+    '2024-03-05',
+    '100000',
+    'E01')

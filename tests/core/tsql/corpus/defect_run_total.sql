@@ -1,0 +1,7 @@
+
+UPDATE P_SM
+SET
+    Bad_Qty = 4
+FROM P_SANGSAN_MASTER P_SM
+WHERE
+    P_SM.Op_seq_sub='20240305001001'

@@ -1,0 +1,32 @@
+
+INSERT INTO P_BIGADONG
+(
+    Prod_No,
+    Seq,
+    Op_seq,
+    Op_seq_sub,
+    bigadong_code,
+    employee_su,
+    Min,
+    EquipMent_Code,
+    Bigo,
+    Biga_date,
+    Last_Date,
+    Last_Time,
+    User_Id
+)
+Values
+(
+    '',
+    '',
+    '20240305001',
+    '20240305001001',
+    'BG1',
+    '2',
+    '15',
+    'EQ1',
+    '',
+    '2024-03-05',
+    '2024-03-05',
+    '100000',
+    'E01')

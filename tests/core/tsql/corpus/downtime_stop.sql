@@ -1,0 +1,34 @@
+
+  INSERT INTO P_BIGADONG
+  (
+    Prod_No,
+    Seq,
+    Op_seq,
+    Op_seq_sub,
+    EquipMent_Code,
+    Bigadong_Code,
+    Biga_Date,
+    Sdate,
+    Stime,
+    Employee_su,
+    Bigo,
+    Last_Date,
+    Last_Time,
+    User_Id
+  )
+Values
+(
+    '',
+    '',
+    '20240305001',
+    '20240305001001',
+    'EQ1',
+    '',
+    '2024-03-05',
+    '2024-03-05',
+    '10:00',
+    '2',
+    '',
+    '2024-03-05',
+    '100000',
+    'E01')

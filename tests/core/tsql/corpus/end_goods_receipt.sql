@@ -1,0 +1,33 @@
+
+Insert into P_PRODUCT_IPGO
+    (ipgo_no,
+    ipgo_no_sub,
+    ipgo_date,
+    product_code,
+    lot_no,
+    operation_no_sub,
+    ipgo_su,
+    palette_su,
+    ipgo_price,
+    ipgo_price_sum,
+    bigo,
+    employee_no,
+    last_date,
+    last_time,
+    user_id)
+Values
+    ('20240305001',
+    '20240305001001',
+    '2024-03-05',
+    'P1',
+    '20240305/A',
+    '20240305001001',
+     10,
+     0,
+     0,
+     0,
+    '',
+    'E01',
+    '2024-03-05',
+    '100000',
+    'E01')

@@ -1,0 +1,5 @@
+
+SELECT COUNT(*) FROM Q_CHOJUNGJONGTEST_RESULT
+WHERE product_code = 'P1'
+AND process_juya = 1
+and seq = '20240305001001'

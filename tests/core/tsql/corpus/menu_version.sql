@@ -1,0 +1,2 @@
+
+SELECT ISNULL(MAX(LEFT(form_code,5)), '00000') FROM B_MENU

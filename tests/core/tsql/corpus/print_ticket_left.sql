@@ -1,0 +1,37 @@
+
+INSERT into S_DATAREPORT1
+(
+    idx
+    ,Process_name
+    ,Car_Name
+    ,Car_Name3
+    ,Qty
+    ,Palette_ea
+    ,Jakup_Date
+    ,Product_code
+    ,Pumbun
+    ,Product_name
+    ,Lot_no
+    ,BarCode
+    ,employee_name
+    ,Bigo
+    ,op_seq_sub
+)
+Values
+(
+    '1'
+    ,'사출'
+    ,'차1'
+    ,'차1'
+    ,'10'
+    ,'50'
+    ,'2024-03-05'
+    ,'P1'
+    ,'PN1'
+    ,'제품'
+    ,'20240305/A'
+    ,'*20240305001001*'
+    ,'김'
+    ,''
+    ,'20240305001001'
+ )

@@ -1,0 +1,151 @@
+#include "core/data/sqlitesession.h"
+#include "core/platform/clock.h"
+#include "core/tsql/tsqldialect.h"
+#include "tests/core/tsql/tsqldb.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TsqlDialectTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dir.isValid());
+        Clock::setFixed(QDateTime(QDate(2024, 3, 5), QTime(10, 0, 0)));
+    }
+    void TearDown() override { Clock::reset(); }
+    QString file(const char* name = "MES_TEST.sqlite") const {
+        return m_dir.filePath(QString::fromLatin1(name));
+    }
+    QTemporaryDir m_dir;
+};
+
+// The material query of the lot input screen: one form when the server has no
+// ##TEMP_REAL_LOT, the other when it has.
+QString materialQuery() {
+    const QStringList common = {
+        QStringLiteral("SELECT distinct B_PM.product_code"), QStringLiteral("        ,B_C.car_name"),
+        QStringLiteral("        ,B_PM.type"), QStringLiteral("        ,B_PM.pumbun"),
+        QStringLiteral("        ,B_PM.eono"), QStringLiteral("        ,B_PM.product_name"),
+        QStringLiteral("        ,B_BOM2.usage")};
+    const QStringList from = {
+        QStringLiteral("FROM B_BOM B_BOM"),
+        QStringLiteral("JOIN B_BOM B_BOM2 ON B_BOM.bom_code = B_BOM2.high_bom_code"),
+        QStringLiteral("JOIN B_PRODUCT_MASTER B_PM On B_BOM2.product_code = B_PM.product_code"),
+        QStringLiteral("JOIN B_CAR B_C On B_PM.car_code = B_C.car_code")};
+    QStringList l;
+    l << QStringLiteral("IF OBJECT_ID(N'TEMPDB..##TEMP_REAL_LOT', N'U') IS NULL") << QStringLiteral("BEGIN") << common
+      << QStringLiteral("        ,'0' AS [LOT NO]") << QStringLiteral("        ,'0' AS [LOT 재고]")
+      << QStringLiteral("        ,'0' AS [투입수량]") << QStringLiteral("        ,B_PM.unit_code AS [단위]") << from
+      << QStringLiteral("WHERE B_BOM.product_code = 'P1'") << QStringLiteral("END") << QStringLiteral("ELSE")
+      << QStringLiteral("BEGIN") << common << QStringLiteral("        ,TRT.lot_no AS [LOT NO]")
+      << QStringLiteral("        ,ISNULL(TRT.lot_su,'0')  AS [LOT 재고]") << QStringLiteral("        ,'' AS [투입수량]")
+      << QStringLiteral("        ,B_PM.unit_code AS [단위]") << from
+      << QStringLiteral("LEFT JOIN ##TEMP_REAL_LOT TRT On B_PM.product_code = TRT.product_code AND TRT.op_seq_sub = '20240305001001'")
+      << QStringLiteral("WHERE B_BOM.product_code = 'P1'") << QStringLiteral("END");
+    return QLatin1Char('\n') + l.join(QLatin1Char('\n'));
+}
+
+const char* const kBom =
+    "INSERT INTO B_CAR (car_code, car_name) VALUES ('C1', N'차1')\n"
+    "INSERT INTO B_PRODUCT_MASTER (product_code, pumbun, product_name, car_code, unit_code) VALUES ('P1', 'PN1', N'제품', 'C1', 'EA')\n"
+    "INSERT INTO B_PRODUCT_MASTER (product_code, pumbun, product_name, car_code, unit_code) VALUES ('M1', 'MN1', N'자재', 'C1', 'KG')\n"
+    "INSERT INTO B_BOM (bom_code, high_bom_code, product_code, usage) VALUES ('B1', '', 'P1', 1)\n"
+    "INSERT INTO B_BOM (bom_code, high_bom_code, product_code, usage) VALUES ('B2', 'B1', 'M1', 2)\n";
+
+} // namespace
+
+TEST_F(TsqlDialectTest, LotQueryTakesBothBranchesOfObjectId) {
+    TsqlDb db(file());
+    db.loadSchema();
+    ASSERT_EQ(db.exec(QString::fromUtf8(kBom)), QString());
+    EXPECT_EQ(db.run(materialQuery()), QStringLiteral("M1|차1|NULL|MN1|NULL|자재|2|0|0|0|KG"));
+    EXPECT_EQ(db.columns(materialQuery()).mid(7),
+              QStringList({QStringLiteral("LOT NO"), QStringLiteral("LOT 재고"), QStringLiteral("투입수량"), QStringLiteral("단위")}));
+
+    // Another program creates the global temporary table: every terminal of the database sees it.
+    TsqlDb other(file());
+    ASSERT_EQ(other.exec(QStringLiteral(
+                  "CREATE TABLE ##TEMP_REAL_LOT (op_seq_sub varchar(14), product_code varchar(20), lot_no varchar(30), lot_su numeric(18,3))\n"
+                  "INSERT INTO ##TEMP_REAL_LOT VALUES ('20240305001001', 'M1', 'L-7', 12.5)")),
+              QString());
+    EXPECT_EQ(db.run(materialQuery()), QStringLiteral("M1|차1|NULL|MN1|NULL|자재|2|L-7|12.5||KG"));
+    EXPECT_EQ(db.run(QStringLiteral("SELECT lot_no FROM TEMPDB..##TEMP_REAL_LOT")), QStringLiteral("L-7"));
+    EXPECT_TRUE(QFile::exists(TsqlDialect::companionFile(file())));
+}
+
+TEST_F(TsqlDialectTest, ErrorsCarryTheServersNumbers) {
+    TsqlDb db(file());
+    struct Case {
+        const char* text;
+        int number;
+    } cases[] = {
+        {"SELECT CAST('x' AS INT)", 245},
+        {"SELECT 1 / 0", 8134},
+        {"SELECT CAST('' AS NUMERIC(5,2))", 8114},
+        {"SELECT FROM", 102},
+        {"SELECT ROW_NUMBER() OVER (ORDER BY 1)", -2147467259},
+    };
+    for (const Case& c : cases) {
+        Recordset rs;
+        DbError e;
+        EXPECT_FALSE(db.connection().select(QString::fromUtf8(c.text), &rs, &e)) << c.text;
+        EXPECT_EQ(e.number, c.number) << c.text << " " << e.description.toStdString();
+    }
+}
+
+TEST_F(TsqlDialectTest, BatchResultIsTheLastSelectAndCountsAllChanges) {
+    TsqlDb db(file());
+    ASSERT_EQ(db.exec(QStringLiteral("CREATE TABLE T (k int, v varchar(5))")), QString());
+    qint64 affected = -1;
+    ASSERT_EQ(db.exec(QStringLiteral("INSERT INTO T VALUES (1, 'a'), (2, 'b')\nUPDATE T SET v = 'c' WHERE k = 2\nDELETE T WHERE k = 9"),
+                      &affected),
+              QString());
+    EXPECT_EQ(affected, 3);
+    EXPECT_EQ(db.run(QStringLiteral("SELECT k FROM T WHERE k = 1\nSELECT v FROM T WHERE k = 2")), QStringLiteral("c"));
+    // A result of no rows still replaces an earlier one.
+    EXPECT_EQ(db.run(QStringLiteral("SELECT k FROM T\nSELECT v FROM T WHERE k = 9")), QString());
+}
+
+TEST_F(TsqlDialectTest, ColumnNamesAsTheServerGivesThem) {
+    TsqlDb db(file());
+    ASSERT_EQ(db.exec(QStringLiteral("CREATE TABLE T (Qty int)")), QString());
+    EXPECT_EQ(db.columns(QStringLiteral("SELECT qty, qty AS [LOT 수량], ISNULL(qty, 0), T.Qty FROM T")),
+              QStringList({QStringLiteral("qty"), QStringLiteral("LOT 수량"), QString(), QStringLiteral("Qty")}));
+    EXPECT_EQ(db.columns(QStringLiteral("select convert(char(10),getdate(),120) As SDATE,\nconvert(char(8),getdate(),114) as STIME")),
+              QStringList({QStringLiteral("SDATE"), QStringLiteral("STIME")}));
+}
+
+TEST_F(TsqlDialectTest, SchemaChangesReachCachedTranslations) {
+    TsqlDb db(file());
+    ASSERT_EQ(db.exec(QStringLiteral("CREATE TABLE T (n varchar(5))\nINSERT INTO T VALUES ('01')")), QString());
+    const QString q = QStringLiteral("SELECT n + 1 FROM T");
+    EXPECT_EQ(db.run(q), QStringLiteral("2")); // text + int adds
+    ASSERT_EQ(db.exec(QStringLiteral("DROP TABLE T\nCREATE TABLE T (n int)\nINSERT INTO T VALUES (1)")), QString());
+    EXPECT_EQ(db.run(q), QStringLiteral("2"));
+    ASSERT_EQ(db.exec(QStringLiteral("DROP TABLE T\nCREATE TABLE T (n varchar(5))\nINSERT INTO T VALUES ('a')")), QString());
+    EXPECT_TRUE(db.run(q).startsWith(QStringLiteral("ERROR: Conversion failed when converting the varchar value 'a'")));
+}
+
+TEST_F(TsqlDialectTest, NothingUnknownIsPassedThrough) {
+    TsqlDb db(file());
+    EXPECT_EQ(db.run(QStringLiteral("SELECT sqlite_version()")),
+              QStringLiteral("ERROR: unsupported T-SQL: function SQLITE_VERSION at line 1, column 8"));
+    EXPECT_EQ(db.run(QStringLiteral("PRAGMA table_info(T)")),
+              QStringLiteral("ERROR: Incorrect syntax near 'PRAGMA' at line 1, column 1."));
+    EXPECT_EQ(db.run(QStringLiteral("SELECT 1 FROM T WHERE name GLOB 'a*'")),
+              QStringLiteral("ERROR: Incorrect syntax near 'GLOB' at line 1, column 28."));
+}
+
+TEST_F(TsqlDialectTest, TranslationShowsTheSqliteText) {
+    TsqlDb db(file());
+    ASSERT_EQ(db.exec(QStringLiteral("CREATE TABLE T (n int, s varchar(5))")), QString());
+    QString out;
+    DbError e;
+    ASSERT_TRUE(db.dialect().translate(db.connection().handle(),
+                                       QStringLiteral("SELECT TOP 1 n + s AS x FROM T WHERE s = 'a'"), &out, &e));
+    EXPECT_EQ(out, QStringLiteral("SELECT (\"n\" + tsql_to_int(\"s\")) AS \"x\" FROM \"T\" WHERE (\"s\" = 'a' COLLATE TSQL_CI) LIMIT 1;"));
+}
