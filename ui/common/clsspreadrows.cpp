@@ -114,12 +114,19 @@ void clsSpread::UnchkDelRow(const QString& value, int col) {
     if (m_grid)
         m_grid->setUpdatesEnabled(false);
     SpreadModel* m = model();
-    // 32-bit row counter: grids of more than 32 767 rows are walked to the end.
-    for (int r = 1; r <= m->maxRows();) {
-        if (m->value(r, col) == value)
-            m->removeGridRows(r, 1); // the next row moves into r and is examined next
-        else
-            ++r;
+    // Every matching row goes, adjacent ones included. 32-bit row numbers: grids of more
+    // than 32 767 rows are walked to the end. Runs of matching rows are removed at once,
+    // from the bottom up so the rows still to visit keep their numbers.
+    for (int r = m->maxRows(); r >= 1;) {
+        if (m->value(r, col) != value) {
+            --r;
+            continue;
+        }
+        int first = r;
+        while (first > 1 && m->value(first - 1, col) == value)
+            --first;
+        m->removeGridRows(first, r - first + 1);
+        r = first - 1;
     }
     if (wasOn)
         m_grid->setUpdatesEnabled(true);

@@ -23,8 +23,8 @@ void appendString(QStringView s, std::vector<char16_t>& out) {
 void SpreadCellStore::clear(int columns) {
     m_rows = 0;
     m_cols = std::max(0, columns);
-    m_refs.clear();
-    m_chars.clear();
+    std::vector<Ref>().swap(m_refs);
+    std::vector<char16_t>().swap(m_chars);
     m_stale = 0;
 }
 
@@ -68,6 +68,11 @@ void SpreadCellStore::removeRows(int at, int n) {
         m_stale += it->length;
     m_refs.erase(first, last);
     m_rows -= n;
+    if (m_rows == 0) {
+        // An emptied grid gives its buffers back.
+        clear(m_cols);
+        return;
+    }
     compactIfStale();
 }
 
@@ -117,14 +122,17 @@ void SpreadCellStore::appendValue(const QVariant& v, std::vector<char16_t>& out)
 void SpreadCellStore::load(const Recordset& rs) {
     const int rows = rs.rowCount();
     const int fields = std::min(rs.columnCount(), m_cols);
+    clear(m_cols);
     m_rows = rows;
     m_refs.assign(std::size_t(rows) * std::size_t(m_cols), Ref{});
-    m_chars.clear();
-    m_stale = 0;
-    // A guess of 8 characters a cell saves most of the buffer's regrowth.
-    m_chars.reserve(std::size_t(rows) * std::size_t(fields) * 8);
+    // The first rows tell how many characters the whole result needs, so the buffer is
+    // allocated about once instead of doubling (which would leave it up to half empty).
+    constexpr int kSampleRows = 256;
+    m_chars.reserve(std::size_t(std::min(rows, kSampleRows)) * std::size_t(fields) * 16);
     Ref* out = m_refs.data();
     for (int r = 0; r < rows; ++r, out += m_cols) {
+        if (r == kSampleRows)
+            m_chars.reserve(m_chars.size() / kSampleRows * std::size_t(rows) * 9 / 8 + 1024);
         for (int c = 0; c < fields; ++c) {
             const std::size_t start = m_chars.size();
             appendValue(rs.value(r, c), m_chars);

@@ -116,7 +116,7 @@ bool SpreadDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const
             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             m_pressed = index;
             emit buttonClicked(index.column() + 1, index.row() + 1, 1);
-            return true;
+            return false; // the view still makes the cell the active one
         }
         if (event->type() == QEvent::MouseButtonRelease && m_pressed == index) {
             m_pressed = QPersistentModelIndex();

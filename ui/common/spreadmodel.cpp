@@ -206,8 +206,10 @@ void SpreadModel::insertGridRows(int at, int n) {
     beginInsertRows({}, at - 1, at + n - 2);
     m_store.insertRows(at - 1, n);
     m_rowHeader.insert(m_rowHeader.begin() + (at - 1), std::size_t(n), QString());
-    shiftRows(at, n);
+    const bool spansMoved = shiftRows(at, n);
     endInsertRows();
+    if (spansMoved)
+        emit dataSpansChanged();
 }
 
 void SpreadModel::removeGridRows(int at, int n) {
@@ -217,11 +219,13 @@ void SpreadModel::removeGridRows(int at, int n) {
     beginRemoveRows({}, at - 1, at + n - 2);
     m_store.removeRows(at - 1, n);
     m_rowHeader.erase(m_rowHeader.begin() + (at - 1), m_rowHeader.begin() + (at - 1 + n));
-    shiftRows(at, -n);
+    const bool spansMoved = shiftRows(at, -n);
     endRemoveRows();
+    if (spansMoved)
+        emit dataSpansChanged();
 }
 
-void SpreadModel::shiftRows(int at, int n) {
+bool SpreadModel::shiftRows(int at, int n) {
     m_background.shiftRows(at, n);
     m_foreground.shiftRows(at, n);
     m_locked.shiftRows(at, n);
@@ -250,8 +254,7 @@ void SpreadModel::shiftRows(int at, int n) {
             spans << r.translated(0, n);
     }
     m_dataSpans = spans;
-    if (changed)
-        emit dataSpansChanged();
+    return changed;
 }
 
 void SpreadModel::load(const Recordset& rs) {

@@ -135,7 +135,8 @@ signals:
 private:
     template <typename T>
     void write(SpreadLayer<T>& layer, int c1, int r1, int c2, int r2, const T& v);
-    void shiftRows(int at, int n);
+    // True when joined blocks moved (the view is told after the rows changed).
+    bool shiftRows(int at, int n);
     void notify(int c1, int r1, int c2, int r2);
     double formulaCell(int row, int col, int depth) const;
     QString computed(int row, int col, int depth) const;

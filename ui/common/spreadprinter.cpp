@@ -16,6 +16,18 @@ constexpr double kHeaderRowPt = 18;  // a header row
 constexpr double kCellFontPt = 10;
 constexpr double kDefaultCodeFontPt = 11;
 
+// The painter works in points (scaled to the printer's resolution), and a font's point
+// size is already converted to the device's pixels: sizes are divided back once.
+double gFontFactor = 1;
+
+QFont fontOf(double pt, bool bold = false) {
+    QFont f(QStringLiteral("Arial"));
+    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("NanumGothic")});
+    f.setPointSizeF(std::max(0.5, pt) * gFontFactor);
+    f.setBold(bold);
+    return f;
+}
+
 SpreadPrinter::Setup& setupHook() {
     static SpreadPrinter::Setup s;
     return s;
@@ -104,11 +116,7 @@ private:
     void drawCell(const QRectF& cell, const QString& text, Qt::Alignment a, bool bold) {
         m_p.setPen(QPen(Qt::black, 0));
         m_p.drawRect(cell);
-        QFont f(QStringLiteral("Arial"));
-        f.setFamilies({QStringLiteral("Arial"), QStringLiteral("NanumGothic")});
-        f.setPointSizeF(std::max(1.0, kCellFontPt * m_scale));
-        f.setBold(bold);
-        m_p.setFont(f);
+        m_p.setFont(fontOf(kCellFontPt * m_scale, bold));
         m_p.drawText(cell.adjusted(2 * m_scale, 0, -2 * m_scale, 0), int(a), text);
     }
 
@@ -130,10 +138,7 @@ void drawCodes(QPainter& p, const QString& codes, const QRectF& band, Qt::Alignm
         const QString text = SpreadPrinter::expand(codes, parts[i], page, pages, &size);
         if (text.isEmpty())
             continue;
-        QFont f(QStringLiteral("Arial"));
-        f.setFamilies({QStringLiteral("Arial"), QStringLiteral("NanumGothic")});
-        f.setPointSizeF(size);
-        p.setFont(f);
+        p.setFont(fontOf(size));
         p.setPen(Qt::black);
         p.drawText(band, int(h[i] | v), text);
     }
@@ -200,6 +205,7 @@ bool SpreadPrinter::print(const SpreadModel& model, const SpreadPageLayout& layo
     // Work in points on the whole sheet of paper.
     const double dpi = printer.resolution();
     p.scale(dpi / 72.0, dpi / 72.0);
+    gFontFactor = 72.0 / dpi;
     const QRectF paper = printer.paperRect(QPrinter::Point);
     const QRectF content = paper.adjusted(layout.marginLeft * 72, layout.marginTop * 72, -layout.marginRight * 72,
                                           -layout.marginBottom * 72);
