@@ -133,6 +133,14 @@ bool SpreadDelegate::eventFilter(QObject* editor, QEvent* event) {
         const auto* ke = static_cast<QKeyEvent*>(event);
         const int key = ke->key();
         emit editorKey(key, ke->text());
+        auto* w = qobject_cast<QWidget*>(editor);
+        const auto* box = qobject_cast<QComboBox*>(editor);
+        if (w && (key == Qt::Key_Return || key == Qt::Key_Enter) && !(box && box->view()->isVisible())) {
+            emit commitData(w);
+            emit closeEditor(w, QAbstractItemDelegate::NoHint);
+            emit enterPressed();
+            return true;
+        }
         if ((key == Qt::Key_Up || key == Qt::Key_Down) && !qobject_cast<QComboBox*>(editor) &&
             !qobject_cast<QTimeEdit*>(editor))
             return true;

@@ -23,6 +23,8 @@ signals:
     void buttonClicked(int col, int row, int down);
     // A key pressed inside an open editor.
     void editorKey(int key, const QString& text);
+    // Enter ended editing (the value is committed and the editor closed).
+    void enterPressed();
 
 protected:
     bool eventFilter(QObject* editor, QEvent* event) override;

@@ -36,6 +36,12 @@ SpreadView::SpreadView(QWidget* parent)
             [this](int key, const QString& text) { emit keyDown(keyCode(key, text)); });
     connect(this, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& i) { emit cellDoubleClicked(i.column() + 1, i.row() + 1); });
+    // Enter in edit mode moves down one row.
+    connect(m_delegate, &SpreadDelegate::enterPressed, this, [this] {
+        const QModelIndex next = m_model->index(currentIndex().row() + 1, currentIndex().column());
+        if (next.isValid())
+            setCurrentIndex(next);
+    });
     connect(m_model, &SpreadModel::dataSpansChanged, this, &SpreadView::applySpans);
     connect(m_model, &QAbstractItemModel::modelReset, this, &SpreadView::applySpans);
 }
@@ -158,16 +164,4 @@ void SpreadView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTableView::keyPressEvent(event);
-}
-
-void SpreadView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
-    // Enter in edit mode moves down one row.
-    if (hint == QAbstractItemDelegate::SubmitModelCache) {
-        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
-        const QModelIndex next = m_model->index(currentIndex().row() + 1, currentIndex().column());
-        if (next.isValid())
-            setCurrentIndex(next);
-        return;
-    }
-    QTableView::closeEditor(editor, hint);
 }

@@ -45,7 +45,6 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     void applySpans();
