@@ -40,8 +40,8 @@ TEST_F(ModDbTest, BatchWithFailingSecondStatementLeavesNothingAndReports) {
                              QStringLiteral("frm_S_dayReport")));
     EXPECT_EQ(table(), original);
     ASSERT_EQ(notifier.shown.size(), 1);
-    EXPECT_TRUE(notifier.shown.first().text.contains(QStringLiteral("syntax error")));
-    EXPECT_TRUE(log().contains(QStringLiteral("ERR NO(1) : ")));
+    EXPECT_TRUE(notifier.shown.first().text.contains(QStringLiteral("Incorrect syntax near 'UPDAT'")));
+    EXPECT_TRUE(log().contains(QStringLiteral("ERR NO(102) : ")));
     EXPECT_TRUE(log().contains(QStringLiteral("ERR LOCATION : frm_S_dayReport / ")));
     EXPECT_FALSE(notifier.busy());
     // The connection stays usable after the rollback.
