@@ -33,7 +33,10 @@ SpreadView::SpreadView(QWidget* parent)
     connect(m_delegate, &SpreadDelegate::buttonClicked, this, &SpreadView::buttonClicked);
     // Keys typed into an open editor are reported too.
     connect(m_delegate, &SpreadDelegate::editorKey, this,
-            [this](int key, const QString& text) { emit keyDown(keyCode(key, text)); });
+            [this](int key, const QString& text) {
+                if (!m_inKeyPress)
+                    emit keyDown(keyCode(key, text));
+            });
     connect(this, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& i) { emit cellDoubleClicked(i.column() + 1, i.row() + 1); });
     // Enter in edit mode moves down one row.
@@ -163,5 +166,7 @@ void SpreadView::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    m_inKeyPress = true;
     QTableView::keyPressEvent(event);
+    m_inKeyPress = false;
 }

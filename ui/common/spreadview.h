@@ -55,4 +55,5 @@ private:
     SpreadDelegate* m_delegate;
     QList<int> m_mergeCols;
     QList<int> m_mergeRows;
+    bool m_inKeyPress = false; // a key the view hands on to a new editor is reported once
 };

@@ -6,6 +6,7 @@
 #include "ui/common/spreadheaderview.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -250,5 +251,55 @@ TEST_F(CellsTest, BlinkingFlipsMatchingCellsOnly) {
     EXPECT_EQ(spread->GetForeColor(3, 1), QStringLiteral("0"));
     spread->EnableTimer(false);
     EXPECT_FALSE(timer.isActive());
+}
+} // namespace
+
+namespace {
+TEST_F(CellsTest, TypingReplacesContentAndEnterMovesDown) {
+    layout(2);
+    spread->SetText(3, 1, QStringLiteral("old"));
+    ss->show();
+    QList<int> keys;
+    QObject::connect(ss, &SpreadView::keyDown, ss, [&](int k) { keys << k; });
+    spread->SetFocus(3, 1);
+    QTest::keyClick(ss, Qt::Key_A); // the first key opens the editor with itself as content
+    ASSERT_TRUE(ss->isEditing());
+    auto* editor = ss->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_B);
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_FALSE(ss->isEditing());
+    EXPECT_EQ(spread->GetText(3, 1), QStringLiteral("ab"));
+    EXPECT_EQ(spread->ActiveRow(), 2);
+    EXPECT_EQ(keys, (QList<int>{'A', 'B', 13}));
+    // A number cell refuses letters in its editor.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed editor goes
+    spread->SetFocus(2, 2);
+    QTest::keyClick(ss, Qt::Key_1);
+    editor = ss->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("x2"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(spread->GetValue(2, 2), QStringLiteral("12"));
+}
+
+TEST_F(CellsTest, RowSettingsShadingAndHiding) {
+    layout(6);
+    spread->ShadedRow(3);
+    const QString grey = QString::number(224 + 224 * 256 + 224 * 65536);
+    EXPECT_EQ(spread->GetColor(3, 3), grey);
+    EXPECT_EQ(spread->GetColor(1, 6), grey);
+    EXPECT_NE(spread->GetColor(3, 4), grey);
+    spread->ShadedRow(0); // no row is a multiple of 0: nothing, no failure
+    spread->SetRowHidden2(2, 4, true);
+    EXPECT_TRUE(ss->isRowHidden(1));
+    EXPECT_TRUE(ss->isRowHidden(3));
+    EXPECT_FALSE(ss->isRowHidden(4));
+    spread->SetRowType(5, QStringLiteral("합계"), 40, 13, 9, 1, true, 1, 2, false);
+    EXPECT_EQ(spread->GetText(-1000, 5), QStringLiteral("합계"));
+    EXPECT_EQ(spread->GetCellType(3, 5), 13);
+    spread->SetText(3, 5, QStringLiteral("1234.56"));
+    EXPECT_EQ(spread->GetText(3, 5), QStringLiteral("1,234.6"));
+    EXPECT_EQ(ss->rowHeight(4), SpreadView::heightPixels(40));
 }
 } // namespace
