@@ -285,7 +285,7 @@ TEST_P(DemoPlantTest, MouldsStandardsAndLoginsAreThere) {
     EXPECT_EQ(db->value(u"Select CAST(authority_s as varchar)+CAST(authority_i as varchar )+CAST(authority_u as varchar)"
                         u"+CAST(authority_d as varchar) From B_Authority Where form_name='frm_S_Report_Suju_Chulha' "
                         u"AND form_code LIKE '%1%' AND employee_no='1001'"_s
-                            .arg(db->value(u"SELECT ISNULL(MAX(SUBSTRING(form_code, 1, 5)), '00000') FROM B_MENU"_s).toString()))
+                            .arg(db->value(u"SELECT ISNULL(MAX(LEFT(form_code,5)), '00000') FROM B_MENU"_s).toString()))
                   .toString(),
               u"1111"_s);
 }
@@ -315,7 +315,7 @@ TEST_P(DemoPlantTest, BoardsHaveTotalsAroundToday) {
     for (const QString& process : {u"0001"_s, u"0002"_s})
         EXPECT_GT(count(u"SELECT COUNT(*) FROM P_SangSan_Master WHERE SUBSTRING(Jakup_Date, 1, 7) = '%1' AND process_code = '%2'"_s
                             .arg(month(0), process)), 0) << process.toStdString();
-    EXPECT_GT(count(u"SELECT COUNT(*) FROM P_BADQTY P_B WHERE SUBSTRING(P_B.Op_Seq_SUB, 1, 6) = '%1'"_s
+    EXPECT_GT(count(u"SELECT COUNT(*) FROM P_BADQTY P_B WHERE LEFT(P_B.Op_Seq_SUB,6) = '%1'"_s
                         .arg(today.toString(u"yyyyMM"_s))), 0);
 }
 
