@@ -17,13 +17,23 @@ QString nextConnectionName() {
     return QStringLiteral("mes-odbc-%1").arg(++counter);
 }
 
-DbError errorOf(const QSqlError& e) {
+// The driver's native code is either a number or an ODBC SQLSTATE. A connection failure
+// (class 08) or a time-out becomes the provider's general failure, which callers take as
+// a dropped connection; other states become the provider's command error.
+int errorNumber(const QString& native) {
     bool ok = false;
-    int number = e.nativeErrorCode().toInt(&ok);
-    if (!ok || number == 0)
-        number = kGenericErrorNumber;
+    const QString first = native.section(QLatin1Char(';'), 0, 0).trimmed();
+    const int number = first.toInt(&ok);
+    if (ok && number != 0)
+        return number;
+    if (first.startsWith(QLatin1String("08")) || first.startsWith(QLatin1String("HYT")) || first.isEmpty())
+        return kGenericErrorNumber;
+    return -2147217900;
+}
+
+DbError errorOf(const QSqlError& e) {
     const QString text = e.databaseText().isEmpty() ? e.text() : e.databaseText();
-    return DbError::make(number, text);
+    return DbError::make(errorNumber(e.nativeErrorCode()), text);
 }
 
 // The command time-out is a statement attribute: set it on the prepared statement handle.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/support/fakenotifier.h"
+#include "tests/support/qtprinters.h"
 
 #include <QString>
 #include <QTemporaryDir>

@@ -18,9 +18,8 @@ DbError stillOpenError() {
 }
 
 // Opens a closed connection as the statement helpers do; false when it stays closed.
-bool ensureConnection() {
-    if (gConClosed())
-        gfDB_OPEN();
+// A closed connection is not reopened here: the caller gets -99 and keeps its rows.
+bool connectionOpen() {
     return !gConClosed();
 }
 
@@ -35,7 +34,7 @@ bool readInto(const QString& sql, const QString& location, Recordset* rs, DbErro
 int clsSpread::SetbindRS(const QString& sql, const QString& caller) {
     Notifier& n = Notifier::current();
     n.setBusy(true);
-    if (!ensureConnection()) {
+    if (!connectionOpen()) {
         n.setBusy(false);
         return kNotConnected;
     }
@@ -50,7 +49,8 @@ int clsSpread::SetbindRS(const QString& sql, const QString& caller) {
         // The provider's general failure means the server connection dropped.
         if (e.number == kGenericErrorNumber)
             gfDB_OPEN();
-        gfERR_LOG(e, e.description, caller);
+        // Logged with the caller's name; no message box, so a board keeps cycling.
+        gfERR_LOG(e, QString(), caller);
         return 0;
     }
     gRs.open(std::move(rs));
@@ -73,7 +73,7 @@ bool clsSpread::fillSpread(const QString& sql, DbError* err) {
     m->setMaxRows(0);
     DbError e;
     Recordset rs;
-    if (!ensureConnection() || !gCon->select(sql, &rs, &e)) {
+    if (!connectionOpen() || !gCon->select(sql, &rs, &e)) {
         if (err)
             *err = e.isSet() ? e : DbError::make(3704, QStringLiteral("Operation is not allowed when the object is closed."));
         return false;

@@ -1,3 +1,5 @@
+#include "core/modbas.h"
+#include "tests/support/testenv.h"
 #include "ui/common/modfnwidgets.h"
 
 #include <QLineEdit>
@@ -64,4 +66,35 @@ TEST(ImeEnglishTest, TextBoxTakesLatinOnly) {
     EXPECT_TRUE(box.inputMethodHints().testFlag(Qt::ImhLatinOnly));
     EXPECT_TRUE(box.inputMethodHints().testFlag(Qt::ImhPreferLatin));
     gfIME_ENGLISH(nullptr); // no box, no crash
+}
+
+namespace {
+class MenuAuthorityTest : public TestEnv {};
+} // namespace
+
+TEST_F(MenuAuthorityTest, RightsComeFromTheLatestMenuVersion) {
+    createDatabase(QStringLiteral("MES_TEST"),
+                   QStringLiteral("CREATE TABLE B_MENU (form_code TEXT);"
+                                  "INSERT INTO B_MENU VALUES ('00011A'), ('00012B');"
+                                  "CREATE TABLE B_Authority (form_name TEXT, form_code TEXT, employee_no TEXT,"
+                                  " authority_s INTEGER, authority_i INTEGER, authority_u INTEGER, authority_d INTEGER);"
+                                  "INSERT INTO B_Authority VALUES ('frm_S_month', '00011A', 'E01', 1, 1, 1, 1),"
+                                  " ('frm_S_month', '00012B', 'E01', 1, 0, 0, 0);"));
+    QWidget screen;
+    for (const QString& name : kAll)
+        (new QPushButton(&screen))->setObjectName(name);
+    gsUSER_ID = QStringLiteral("E01");
+    gfMENU_AUTHORITY(QStringLiteral("frm_S_month"), QStringLiteral("월간"), &screen);
+    QStringList on;
+    for (const QString& name : kAll)
+        if (screen.findChild<QPushButton*>(name)->isEnabled())
+            on << name;
+    EXPECT_EQ(on, (QStringList{QStringLiteral("btnFind"), QStringLiteral("btnExcel"), QStringLiteral("btnClear"),
+                               QStringLiteral("btnExit")}));
+    EXPECT_TRUE(notifier.shown.isEmpty()) << notifier.texts().join(QLatin1Char('|')).toStdString();
+    // A failing query leaves only Exit.
+    execNative(dbFile(), QStringLiteral("DROP TABLE B_Authority"));
+    gfMENU_AUTHORITY(QStringLiteral("frm_S_month"), QString(), &screen);
+    EXPECT_TRUE(screen.findChild<QPushButton*>(QStringLiteral("btnExit"))->isEnabled());
+    EXPECT_FALSE(screen.findChild<QPushButton*>(QStringLiteral("btnFind"))->isEnabled());
 }
