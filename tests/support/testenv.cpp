@@ -2,6 +2,8 @@
 
 #include "core/data/sqliteconnection.h"
 #include "core/data/sqlitedialect.h"
+#include "core/embeddeddialect.h"
+#include "db/dbscripts.h"
 #include "core/localsettings.h"
 #include "core/modbas.h"
 #include "core/platform/apppaths.h"
@@ -60,6 +62,18 @@ QString TestEnv::dbFile() const {
 void TestEnv::createDatabase(const QString& name, const QString& sqliteText) {
     gsDB_NAME = name;
     execNative(dbFile(), sqliteText);
+}
+
+void TestEnv::createPlantDatabase(const QString& name, const QString& tsqlData) {
+    gsDB_NAME = name;
+    SqliteConnection c(QString(), QString(), embeddedDialect());
+    c.setFile(dbFile());
+    c.setCreateIfMissing(true);
+    DbError e;
+    ASSERT_TRUE(c.open(&e)) << e.description.toStdString();
+    ASSERT_TRUE(c.execute(DbScripts::schema(), nullptr, &e)) << e.description.toStdString();
+    if (!tsqlData.isEmpty())
+        ASSERT_TRUE(c.execute(tsqlData, nullptr, &e)) << e.description.toStdString();
 }
 
 void TestEnv::execNative(const QString& file, const QString& sql) {

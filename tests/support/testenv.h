@@ -20,6 +20,9 @@ protected:
     QString path(const QString& name) const { return m_dir.filePath(name); }
     // Creates <folder>/data/<name>.sqlite from SQLite-native text, makes it gsDB_NAME.
     void createDatabase(const QString& name, const QString& sqliteText);
+    // Creates <folder>/data/<name>.sqlite from the plant schema through the T-SQL dialect,
+    // then runs the given T-SQL (test data) on it; makes it gsDB_NAME.
+    void createPlantDatabase(const QString& name, const QString& tsqlData = QString());
     // Runs SQLite-native text on a database file outside the helpers (set-up, checks).
     static QString scalar(const QString& file, const QString& sql);
     static void execNative(const QString& file, const QString& sql);
