@@ -15,8 +15,9 @@ const QString kMesSql = QStringLiteral(MES_SQL_TOOL);
 
 class CreateDevDbTest : public TestEnv {
 protected:
-    // Runs a program to its end (at most a minute) and returns its standard output.
-    QString run(const QString& program, const QStringList& args, int* exitCode) {
+    // Runs a program to its end (at most a minute) and returns its standard output; a
+    // failure is reported unless the caller expects one.
+    QString run(const QString& program, const QStringList& args, int* exitCode, bool mayFail = false) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"MES_SQL"_s, kMesSql);
@@ -30,7 +31,7 @@ protected:
             ADD_FAILURE() << program.toStdString() << " did not finish";
         }
         *exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        if (*exitCode != 0)
+        if (*exitCode != 0 && !mayFail)
             ADD_FAILURE() << QString::fromUtf8(p.readAllStandardError()).toStdString();
         return QString::fromUtf8(p.readAllStandardOutput());
     }
@@ -69,7 +70,7 @@ TEST_F(CreateDevDbTest, SchemaOnlyAndSqlServerLines) {
     EXPECT_TRUE(lines.contains(u"-i \""_s + path(u"demo-2024-03-05.sql"_s) + u"\""_s)) << lines.toStdString();
     EXPECT_TRUE(QFileInfo(path(u"demo-2024-03-05.sql"_s)).size() > 10000);
 
-    run(u"bash"_s, {kScript, u"--date"_s, u"5.3.2024"_s}, &code);
+    run(u"bash"_s, {kScript, u"--date"_s, u"5.3.2024"_s}, &code, true);
     EXPECT_EQ(code, 2);
 }
 } // namespace
