@@ -106,6 +106,7 @@ private:
                 ++m_i;
             t.kind = TokenKind::Word;
             t.text = m_s.mid(start, m_i - start);
+            t.upper = t.text.toUpper();
         } else {
             scanSymbol(t);
         }

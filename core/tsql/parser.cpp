@@ -3,6 +3,8 @@
 #include "core/tsql/lexer.h"
 #include "core/tsql/translateerror.h"
 
+#include <QSet>
+
 #include <array>
 
 namespace tsql {
@@ -22,10 +24,13 @@ bool isReserved(const Token& t) {
         u"WHILE",  u"WITH"};
     if (t.kind != TokenKind::Word)
         return false;
-    for (const char16_t* w : words)
-        if (t.text.compare(QStringView(w), Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
+    static const QSet<QString> set = [] {
+        QSet<QString> s;
+        for (const char16_t* w : words)
+            s.insert(QString::fromUtf16(w));
+        return s;
+    }();
+    return set.contains(t.upper);
 }
 
 class ParserImpl {

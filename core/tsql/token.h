@@ -24,11 +24,12 @@ enum class TokenKind {
 struct Token {
     TokenKind kind = TokenKind::End;
     QString text;
+    QString upper; // Word tokens: the text in upper case, for keyword tests
     Pos pos;
     bool unicode = false; // N'..'
 
     bool isWord(QStringView w) const {
-        return kind == TokenKind::Word && text.compare(w, Qt::CaseInsensitive) == 0;
+        return kind == TokenKind::Word && upper == w;
     }
     bool isSymbol(QStringView s) const { return kind == TokenKind::Symbol && text == s; }
     bool isName() const { return kind == TokenKind::Word || kind == TokenKind::QuotedName; }
