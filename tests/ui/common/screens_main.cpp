@@ -1,0 +1,54 @@
+// Shows one of the shared screen components with sample content, for screenshots:
+//   ui_common_screens <chart|frmKey2|frmKey2_English|frmKey2_EnglishandNum|frmKey2_jaju|
+//                      frm_MSG_001|frm_MSG_002|frm_MSG_003|frm_MSG_004|frm_MSG_Start|frm_MSG_End|frmImgShow>
+#include "ui/common/chartview.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QMainWindow>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+void fillChart(ChartView* chart) {
+    chart->clearData(7);
+    chart->clearData(0);
+    chart->openData(2, 3);
+    const double values[2][3] = {{12400, 8650, 15300}, {11800, 9020, 0}};
+    for (int s = 0; s < 2; ++s)
+        for (int p = 0; p < 3; ++p)
+            if (s == 0 || p < 2)
+                chart->setValue(s, p, values[s][p]);
+    chart->setPointLabel(0, QStringLiteral("03-04"));
+    chart->setPointLabel(1, QStringLiteral("03-05"));
+    chart->setPointLabel(2, QStringLiteral("03-06"));
+    chart->setSeriesColor(0, QColor(0, 112, 192));
+    chart->setSeriesColor(1, QColor(255, 128, 0));
+    chart->setSeriesName(0, QStringLiteral("수주량"));
+    chart->setSeriesName(1, QStringLiteral("출하량"));
+    chart->setLegendVisible(true);
+    chart->setValueAxis(0, 20000, 2000, 0, QStringLiteral("단위 : (EA)"));
+    chart->setLabelAxis(0, QString());
+    chart->setTopTitle(QStringLiteral("수주 / 출하 현황"));
+    chart->closeData();
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString which = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("chart");
+    QMainWindow main;
+    main.setObjectName(QStringLiteral("frm_S_jakupjisi_list"));
+    main.setGeometry(0, 0, 1280, 1024);
+    main.setStyleSheet(QStringLiteral("QMainWindow { background: #c8ccd4; }"));
+    if (which == QLatin1String("chart")) {
+        auto* chart = new ChartView(&main);
+        main.setCentralWidget(chart);
+        fillChart(chart);
+        main.show();
+        return app.exec();
+    }
+    std::fprintf(stderr, "unknown component\n");
+    return 2;
+}
