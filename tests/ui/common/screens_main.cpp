@@ -2,10 +2,16 @@
 //   ui_common_screens <chart|frmKey2|frmKey2_English|frmKey2_EnglishandNum|frmKey2_jaju|
 //                      frm_MSG_001|frm_MSG_002|frm_MSG_003|frm_MSG_004|frm_MSG_Start|frm_MSG_End|frmImgShow>
 #include "ui/common/chartview.h"
+#include "ui/common/frmkey2.h"
+#include "ui/common/frmkey2_english.h"
+#include "ui/common/frmkey2_englishandnum.h"
+#include "ui/common/frmkey2_jaju.h"
 
 #include <QApplication>
 #include <QColor>
 #include <QMainWindow>
+#include <QPushButton>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -33,6 +39,17 @@ void fillChart(ChartView* chart) {
     chart->setTopTitle(QStringLiteral("수주 / 출하 현황"));
     chart->closeData();
 }
+// Opens the keyboard and presses the keys once it is up.
+int showKeyboard(KeyboardBase& kb, const QStringList& keys) {
+    kb.move(200, 160);
+    QTimer::singleShot(200, &kb, [&kb, keys] {
+        for (const QString& k : keys)
+            if (auto* key = kb.findChild<QPushButton*>(k))
+                key->click();
+    });
+    return kb.showModal();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -48,6 +65,25 @@ int main(int argc, char** argv) {
         fillChart(chart);
         main.show();
         return app.exec();
+    }
+    main.show();
+    if (which == QLatin1String("frmKey2")) {
+        frmKey2 kb(&main);
+        return showKeyboard(kb, {QStringLiteral("cmd1"), QStringLiteral("cmd2"), QStringLiteral("cmd5")});
+    }
+    if (which == QLatin1String("frmKey2_jaju")) {
+        frmKey2_jaju kb(&main);
+        return showKeyboard(kb, {QStringLiteral("cmd3"), QStringLiteral("Command3"), QStringLiteral("cmd2")});
+    }
+    if (which == QLatin1String("frmKey2_English")) {
+        frmKey2_English kb(&main);
+        return showKeyboard(kb, {QStringLiteral("cmdl"), QStringLiteral("cmdo"), QStringLiteral("Command15"),
+                                 QStringLiteral("cmdt")});
+    }
+    if (which == QLatin1String("frmKey2_EnglishandNum")) {
+        frmKey2_EnglishandNum kb(&main);
+        return showKeyboard(kb, {QStringLiteral("cmdz"), QStringLiteral("cmd1"), QStringLiteral("cmd0"),
+                                 QStringLiteral("cmd7")});
     }
     std::fprintf(stderr, "unknown component\n");
     return 2;
