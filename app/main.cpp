@@ -1,8 +1,10 @@
+#include "boards/frm_s_imgshow_suju.h"
 #include "core/platform/singleinstance.h"
 #include "core/startup/frmsplash.h"
 #include "ui/common/widgetnotifier.h"
 
 #include <QApplication>
+#include <QScreen>
 
 // The board role: the start-up screen runs the start-up work and opens the first board.
 int main(int argc, char** argv) {
@@ -11,7 +13,12 @@ int main(int argc, char** argv) {
     WidgetNotifier notifier;
     Notifier::install(&notifier);
     SingleInstance instance;
-    auto* splash = new FrmSplash(&instance, [] {});
+    auto* splash = new FrmSplash(&instance, [] {
+        auto* board = new frm_S_ImgSHow_Suju;
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            board->setGeometry(screen->geometry());
+        board->showFullScreen();
+    });
     splash->setAttribute(Qt::WA_DeleteOnClose, false);
     QObject::connect(splash, &FrmSplash::programEnded, &app, [](int code) { QApplication::exit(code); });
     splash->show();

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "boards/imgshowboard.h"
+
+// Work orders against production of yesterday, today and tomorrow.
+class frm_S_ImgSHow_Sangsan : public ImgShowBoard {
+    Q_OBJECT
+public:
+    explicit frm_S_ImgSHow_Sangsan(QWidget* parent = nullptr);
+    static BoardTexts texts();
+
+protected:
+    QString statement() const override;
+    ImgShowBoard* createNext() const override;
+};
