@@ -8,7 +8,10 @@
 #include "tests/support/testenv.h"
 #include "ui/common/modal.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
+#include <QPointer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTest>
@@ -149,4 +152,49 @@ TEST_F(SplashTest, DatabaseDownShowsBothMessagesAndEnds) {
     EXPECT_TRUE(notifier.shown.first().text.startsWith(QStringLiteral("데이타베이스를 OPEN 할수 없습니다.")));
     EXPECT_EQ(boxes, QStringList{failText});
     EXPECT_EQ(boardsOpened, 0);
+}
+
+TEST_F(SplashTest, BoardOpensOnlyAfterTheClockStep) {
+    createDatabase(QStringLiteral("MES_TALVEN"), QStringLiteral("CREATE TABLE x (a INTEGER);"));
+    writeConf("[LOCAL_SETTING]\nBackend=sqlite\nDataFolder=" + path(QStringLiteral("data")).toUtf8() +
+              "\nWebServer=http://127.0.0.1:" + QByteArray::number(web.serverPort()) + "\nSetClock=1\n");
+    Clock::setFixed(QDateTime(QDate(2024, 3, 5), QTime(10, 0, 7)));
+    QString labelAtBoard;
+    int clockSetsAtBoard = -1;
+    QPointer<FrmSplash> alive;
+    alive = new FrmSplash(&instance, [&] {
+        ++boardsOpened;
+        labelAtBoard = alive ? alive->Label1->text() : QString();
+        clockSetsAtBoard = int(services.clockSets.size());
+    });
+    ASSERT_TRUE(alive->Form_Load());
+    EXPECT_EQ(boardsOpened, 0);
+    EXPECT_TRUE(services.clockSets.isEmpty());
+    alive->Timer1->setInterval(1);
+    QTRY_COMPARE(boardsOpened, 1);
+    EXPECT_EQ(clockSetsAtBoard, 1); // the clock was set before the board opened
+    ASSERT_EQ(services.clockSets.size(), 1);
+    EXPECT_EQ(services.clockSets.first(), QDateTime(QDate(2024, 3, 5), QTime(10, 0, 7)));
+    EXPECT_EQ(labelAtBoard, QStringLiteral("DataBase에 연결중입니다. 잠시 기다려 주십시요."));
+    EXPECT_FALSE(gRs.isOpen());
+    EXPECT_FALSE(gConClosed());
+    EXPECT_TRUE(boxes.isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull()); // the splash is gone for good
+}
+
+TEST_F(SplashTest, RefusedClockIsLoggedAndStartUpGoesOn) {
+    createDatabase(QStringLiteral("MES_TALVEN"), QStringLiteral("CREATE TABLE x (a INTEGER);"));
+    writeConf("[LOCAL_SETTING]\nBackend=sqlite\nDataFolder=" + path(QStringLiteral("data")).toUtf8() +
+              "\nWebServer=http://127.0.0.1:" + QByteArray::number(web.serverPort()) + "\nSetClock=1\n");
+    services.refuseClock = true;
+    QPointer<FrmSplash> s(new FrmSplash(&instance, [this] { ++boardsOpened; }));
+    ASSERT_TRUE(s->Form_Load());
+    s->Timer1->setInterval(1);
+    QTRY_COMPARE(boardsOpened, 1);
+    EXPECT_TRUE(readFile(QStringLiteral("202403.err")).contains(QStringLiteral("clock not set: Operation not permitted")));
+    EXPECT_TRUE(boxes.isEmpty());
+    EXPECT_TRUE(notifier.shown.isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(s.isNull());
 }
