@@ -2,6 +2,13 @@
 //   ui_common_screens <chart|frmKey2|frmKey2_English|frmKey2_EnglishandNum|frmKey2_jaju|
 //                      frm_MSG_001|frm_MSG_002|frm_MSG_003|frm_MSG_004|frm_MSG_Start|frm_MSG_End|frmImgShow>
 #include "ui/common/chartview.h"
+#include "ui/common/frm_msg_001.h"
+#include "ui/common/frm_msg_002.h"
+#include "ui/common/frm_msg_003.h"
+#include "ui/common/frm_msg_004.h"
+#include "ui/common/frm_msg_end.h"
+#include "ui/common/frm_msg_start.h"
+#include "ui/common/frmimgshow.h"
 #include "ui/common/frmkey2.h"
 #include "ui/common/frmkey2_english.h"
 #include "ui/common/frmkey2_englishandnum.h"
@@ -9,7 +16,10 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QLabel>
+#include <QLinearGradient>
 #include <QMainWindow>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -50,6 +60,24 @@ int showKeyboard(KeyboardBase& kb, const QStringList& keys) {
     return kb.showModal();
 }
 
+// A wide sample picture, so the stretching to the square window shows.
+QPixmap samplePicture() {
+    QPixmap p(900, 450);
+    QPainter painter(&p);
+    QLinearGradient g(0, 0, 900, 450);
+    g.setColorAt(0, QColor(40, 90, 160));
+    g.setColorAt(1, QColor(200, 220, 240));
+    painter.fillRect(p.rect(), g);
+    painter.setPen(Qt::white);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPoint(450, 225), 200, 200);
+    QFont f;
+    f.setPixelSize(48);
+    f.setBold(true);
+    painter.setFont(f);
+    painter.drawText(p.rect(), Qt::AlignCenter, QStringLiteral("검사 기준 사진"));
+    return p;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -84,6 +112,35 @@ int main(int argc, char** argv) {
         frmKey2_EnglishandNum kb(&main);
         return showKeyboard(kb, {QStringLiteral("cmdz"), QStringLiteral("cmd1"), QStringLiteral("cmd0"),
                                  QStringLiteral("cmd7")});
+    }
+    if (which == QLatin1String("frm_MSG_001")) {
+        frm_MSG_001 d(&main);
+        d.Lb_msg->setText(QStringLiteral("작업지시가 없습니다."));
+        return d.showModal();
+    }
+    if (which == QLatin1String("frm_MSG_002")) {
+        frm_MSG_002 d(&main);
+        return d.showModal();
+    }
+    if (which == QLatin1String("frm_MSG_003")) {
+        frm_MSG_003 d(&main);
+        return d.showModal();
+    }
+    if (which == QLatin1String("frm_MSG_004")) {
+        frm_MSG_004 d(&main);
+        return d.showModal();
+    }
+    if (which == QLatin1String("frm_MSG_Start")) {
+        frm_MSG_Start d(&main);
+        return d.showModal();
+    }
+    if (which == QLatin1String("frm_MSG_End")) {
+        frm_MSG_End d(&main);
+        return d.showModal();
+    }
+    if (which == QLatin1String("frmImgShow")) {
+        gfSHOW_PICTURE(samplePicture(), &main);
+        return app.exec();
     }
     std::fprintf(stderr, "unknown component\n");
     return 2;
