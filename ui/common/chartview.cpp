@@ -7,8 +7,8 @@
 #include <QChartView>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -49,7 +49,8 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent) {
     chart->setAnimationOptions(QChart::NoAnimation);
     m_valueAxis = new QValueAxis(chart);
     m_labelAxis = new QBarCategoryAxis(chart);
-    for (QAbstractAxis* a : {static_cast<QAbstractAxis*>(m_valueAxis), static_cast<QAbstractAxis*>(m_labelAxis)}) {
+    for (QAbstractAxis* a :
+         {static_cast<QAbstractAxis*>(m_valueAxis), static_cast<QAbstractAxis*>(m_labelAxis)}) {
         a->setLabelsFont(pixelFont(kLabelPixels, false));
         a->setTitleFont(pixelFont(kLabelPixels, true));
     }
@@ -141,7 +142,8 @@ void ChartView::setLegendVisible(bool on) {
     chart()->legend()->setVisible(on);
 }
 
-void ChartView::setValueAxis(double min, double max, double step, int decimals, const QString& title) {
+void ChartView::setValueAxis(double min, double max, double step, int decimals,
+                             const QString& title) {
     m_axisMin = min;
     m_axisMax = max;
     m_axisStep = step;
@@ -164,7 +166,8 @@ void ChartView::setTopTitle(const QString& title) {
 
 void ChartView::applyAxes() {
     m_valueAxis->setTitleText(m_valueTitle);
-    m_valueAxis->setLabelFormat(QStringLiteral("%.") + QString::number(m_axisDecimals) + QStringLiteral("f"));
+    m_valueAxis->setLabelFormat(QStringLiteral("%.") + QString::number(m_axisDecimals) +
+                                QStringLiteral("f"));
     if (m_fixedAxis) {
         m_valueAxis->setRange(m_axisMin, m_axisMax);
         if (m_axisStep > 0) {

@@ -16,8 +16,8 @@ DbError stillOpenError() {
     return DbError::make(3705, QStringLiteral("Operation is not allowed when the object is open."));
 }
 DbError unknownColumn() {
-    return DbError::make(3265, QStringLiteral(
-        "Item cannot be found in the collection corresponding to the requested name or ordinal."));
+    return DbError::make(3265, QStringLiteral("Item cannot be found in the collection "
+                                              "corresponding to the requested name or ordinal."));
 }
 DbError nullValue() {
     return DbError::make(94, QStringLiteral("Invalid use of Null"));
@@ -59,8 +59,8 @@ int clsChart::SetbindRS(const QString& sql, const QString& labelColumn, const QS
     return bind(sql, labelColumn, valueColumn, caller, 1);
 }
 
-int clsChart::SetbindRSGantt(const QString& sql, const QString& labelColumn, const QString& valueColumn,
-                             const QString& caller) {
+int clsChart::SetbindRSGantt(const QString& sql, const QString& labelColumn,
+                             const QString& valueColumn, const QString& caller) {
     return bind(sql, labelColumn, valueColumn, caller, 2);
 }
 

@@ -14,13 +14,14 @@ const QString kBlank = QStringLiteral("   ");
 } // namespace
 
 QString CountdownDialog::message(const QString& firstLine, const QString& secondLine) {
-    return firstLine + QLatin1Char('\n') + secondLine + QLatin1Char('\n') + QStringLiteral("[취소]를 눌러주세요.");
+    return firstLine + QLatin1Char('\n') + secondLine + QLatin1Char('\n') +
+           QStringLiteral("[취소]를 눌러주세요.");
 }
 
 CountdownDialog::CountdownDialog(QWidget* parent, const QString& name, const QString& firstLine,
                                  const QString& secondLine, const QString& targetScreen)
-    : MsgDialog(parent, name, 0.25, 0.25), m_first(firstLine), m_text(message(firstLine, secondLine)),
-      m_target(targetScreen) {
+    : MsgDialog(parent, name, 0.25, 0.25), m_first(firstLine),
+      m_text(message(firstLine, secondLine)), m_target(targetScreen) {
     // The seconds are drawn over the blank, so the lines keep their place: left-aligned.
     Lb_msg->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Lb_msg->setWordWrap(false);
@@ -36,8 +37,8 @@ CountdownDialog::CountdownDialog(QWidget* parent, const QString& name, const QSt
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
     connect(Timer2, &QTimer::timeout, this, [this] { tick(); });
-    connect(addButton(QStringLiteral("Command14"), QStringLiteral("취소")), &QPushButton::clicked, this,
-            [this] { finish(false); });
+    connect(addButton(QStringLiteral("Command14"), QStringLiteral("취소")), &QPushButton::clicked,
+            this, [this] { finish(false); });
     resize(680, 300);
 }
 

@@ -18,8 +18,8 @@ public:
     static QString message(const QString& firstLine, const QString& secondLine);
 
 protected:
-    CountdownDialog(QWidget* parent, const QString& name, const QString& firstLine, const QString& secondLine,
-                    const QString& targetScreen);
+    CountdownDialog(QWidget* parent, const QString& name, const QString& firstLine,
+                    const QString& secondLine, const QString& targetScreen);
     void opening() override;
     void done(int r) override;
     void resizeEvent(QResizeEvent* event) override;

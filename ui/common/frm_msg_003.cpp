@@ -15,8 +15,9 @@
 namespace {
 // The order's work date as yyyymmdd; empty when it is not a date.
 QString dayDigits(const QVariant& jisiDate) {
-    QDate d = jisiDate.typeId() == QMetaType::QDate ? jisiDate.toDate()
-                                                    : QDate::fromString(jisiDate.toString().left(10), Qt::ISODate);
+    QDate d = jisiDate.typeId() == QMetaType::QDate
+                  ? jisiDate.toDate()
+                  : QDate::fromString(jisiDate.toString().left(10), Qt::ISODate);
     return d.isValid() ? d.toString(QStringLiteral("yyyyMMdd")) : QString();
 }
 
@@ -36,7 +37,8 @@ QString plainNumber(const QVariant& v) {
 } // namespace
 
 frm_MSG_003::frm_MSG_003(QWidget* parent)
-    : YesNoDialog(parent, QStringLiteral("frm_MSG_003"), QStringLiteral("계속 입력을 하시겠습니까?")) {
+    : YesNoDialog(parent, QStringLiteral("frm_MSG_003"),
+                  QStringLiteral("계속 입력을 하시겠습니까?")) {
     lblseq = new QLabel(this);
     lblseq->setObjectName(QStringLiteral("lblseq"));
     lblseq->hide();
@@ -44,9 +46,9 @@ frm_MSG_003::frm_MSG_003(QWidget* parent)
 
 QString frm_MSG_003::orderStatement(const QString& seq) {
     QString s;
-    for (const char* line : {"select", "    prod_no,", "    process_code,", "    product_code,", "    order_qty ,",
-                             "    jisi_date,", "    employee_No,", "    employee_su,", "    equipment_code",
-                             "From B_JAKUPJISI_MASTER"})
+    for (const char* line : {"select", "    prod_no,", "    process_code,", "    product_code,",
+                             "    order_qty ,", "    jisi_date,", "    employee_No,",
+                             "    employee_su,", "    equipment_code", "From B_JAKUPJISI_MASTER"})
         s += QLatin1Char('\n') + QLatin1String(line);
     s += QStringLiteral("\nwhere seq = '") + gfSQL_STR(seq) + QStringLiteral("'");
     return s;

@@ -5,7 +5,8 @@
 #include <QLabel>
 
 frm_MSG_004::frm_MSG_004(QWidget* parent)
-    : YesNoDialog(parent, QStringLiteral("frm_MSG_004"), QStringLiteral("초중종검사를 삭제하시겠습니까?")) {}
+    : YesNoDialog(parent, QStringLiteral("frm_MSG_004"),
+                  QStringLiteral("초중종검사를 삭제하시겠습니까?")) {}
 
 void frm_MSG_004::writeDeleteType(const QString& text) {
     if (QWidget* screen = findScreen(QStringLiteral("frm_S_jajutest")))

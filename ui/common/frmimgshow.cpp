@@ -54,7 +54,8 @@ bool frmImgShow::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::MouseMove:
         if (m_drag)
-            move(dragTarget(pos(), m_grabbed, static_cast<QMouseEvent*>(event)->position().toPoint()));
+            move(dragTarget(pos(), m_grabbed,
+                            static_cast<QMouseEvent*>(event)->position().toPoint()));
         return true;
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)

@@ -14,12 +14,12 @@ struct JobStartValues {
     QString processCode;
     QString equipmentCode;
     QString productCode;
-    QString jisiQty;    // plain decimal text
-    QString jisiDate;   // also the job's work date
+    QString jisiQty;  // plain decimal text
+    QString jisiDate; // also the job's work date
     QString employeeSu;
     QString employeeNo;
     QString userId;
-    QDateTime now;      // start date and time, audit date and time
+    QDateTime now; // start date and time, audit date and time
 };
 
 // The next OP_SEQ for work orders of the day given as yyyymmdd (one above the highest of

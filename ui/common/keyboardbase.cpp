@@ -38,8 +38,8 @@ KeyboardBase::KeyboardBase(QWidget* parent, const QString& name) : QDialog(paren
     layout->addLayout(m_keys, 1);
 }
 
-QPushButton* KeyboardBase::addKey(const QString& name, const QString& caption, int row, int col, int rowSpan,
-                                  int colSpan) {
+QPushButton* KeyboardBase::addKey(const QString& name, const QString& caption, int row, int col,
+                                  int rowSpan, int colSpan) {
     auto* key = new QPushButton(caption, this);
     key->setObjectName(name);
     key->setFocusPolicy(Qt::NoFocus);

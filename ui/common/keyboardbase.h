@@ -33,8 +33,8 @@ protected:
     virtual void prepare() {}
 
     QGridLayout* keys() const { return m_keys; }
-    QPushButton* addKey(const QString& name, const QString& caption, int row, int col, int rowSpan = 1,
-                        int colSpan = 1);
+    QPushButton* addKey(const QString& name, const QString& caption, int row, int col,
+                        int rowSpan = 1, int colSpan = 1);
     // A key that only types: its handler is connected by the keyboard.
     void setDisplay(const QString& text);
     void append(const QString& text);

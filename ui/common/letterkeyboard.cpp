@@ -20,25 +20,26 @@ LetterKeyboard::LetterKeyboard(QWidget* parent, const QString& name, bool withDi
         const QLatin1String row(kRows[r]);
         for (int i = 0; i < row.size(); ++i) {
             const QChar capital = row[i];
-            QPushButton* key = addKey(QStringLiteral("cmd") + capital.toLower(), capital, top + r, i + (r == 2 ? 1 : 0));
+            QPushButton* key = addKey(QStringLiteral("cmd") + capital.toLower(), capital, top + r,
+                                      i + (r == 2 ? 1 : 0));
             connect(key, &QPushButton::clicked, this, [this, capital] { typeLetter(capital); });
             m_letters << key;
         }
     }
-    connect(addKey(QStringLiteral("cmdBackSpace"), QStringLiteral("←"), top, 10), &QPushButton::clicked, this,
-            [this] { backspaceLetters(); });
-    connect(addKey(QStringLiteral("Command15"), QStringLiteral("-"), top + 1, 9), &QPushButton::clicked, this,
-            [this] { typeChar(QStringLiteral("-")); });
-    connect(addKey(QStringLiteral("cmdCrea"), QStringLiteral("CLR"), top + 1, 10), &QPushButton::clicked, this,
-            [this] { clearAll(); });
-    connect(addKey(QStringLiteral("cmdshift"), QStringLiteral("Shift"), top + 2, 0), &QPushButton::clicked, this,
-            [this] { shift(); });
-    connect(addKey(QStringLiteral("Command3"), QStringLiteral("."), top + 2, 8), &QPushButton::clicked, this,
-            [this] { point(); });
-    connect(addKey(QStringLiteral("Command14"), QStringLiteral("취소"), top + 3, 0, 1, 9), &QPushButton::clicked,
-            this, [this] { cancel(); });
-    connect(addKey(QStringLiteral("Command13"), QStringLiteral("확인"), top + 2, 9, 2, 2), &QPushButton::clicked,
-            this, [this] { enter(); });
+    connect(addKey(QStringLiteral("cmdBackSpace"), QStringLiteral("←"), top, 10),
+            &QPushButton::clicked, this, [this] { backspaceLetters(); });
+    connect(addKey(QStringLiteral("Command15"), QStringLiteral("-"), top + 1, 9),
+            &QPushButton::clicked, this, [this] { typeChar(QStringLiteral("-")); });
+    connect(addKey(QStringLiteral("cmdCrea"), QStringLiteral("CLR"), top + 1, 10),
+            &QPushButton::clicked, this, [this] { clearAll(); });
+    connect(addKey(QStringLiteral("cmdshift"), QStringLiteral("Shift"), top + 2, 0),
+            &QPushButton::clicked, this, [this] { shift(); });
+    connect(addKey(QStringLiteral("Command3"), QStringLiteral("."), top + 2, 8),
+            &QPushButton::clicked, this, [this] { point(); });
+    connect(addKey(QStringLiteral("Command14"), QStringLiteral("취소"), top + 3, 0, 1, 9),
+            &QPushButton::clicked, this, [this] { cancel(); });
+    connect(addKey(QStringLiteral("Command13"), QStringLiteral("확인"), top + 2, 9, 2, 2),
+            &QPushButton::clicked, this, [this] { enter(); });
 }
 
 void LetterKeyboard::prepare() {

@@ -29,8 +29,8 @@ private:
     void clearAll();
     void showCase();
 
-    bool m_small = false;       // case flag: false types capitals
-    qint16 m_shiftCount = 2;    // presses of shift; its parity before a press picks the case
+    bool m_small = false;    // case flag: false types capitals
+    qint16 m_shiftCount = 2; // presses of shift; its parity before a press picks the case
     QString m_point = QStringLiteral("0"); // "1" once a decimal point was typed
     QList<QPushButton*> m_letters;
 };

@@ -55,7 +55,8 @@ QPushButton* MsgDialog::addButton(const QString& name, const QString& caption) {
 
 int MsgDialog::showModal() {
     const QRect list = workOrderListGeometry();
-    move(list.left() + int(list.width() * m_leftShare), list.top() + int(list.height() * m_topShare));
+    move(list.left() + int(list.width() * m_leftShare),
+         list.top() + int(list.height() * m_topShare));
     setResult(0);
     opening();
     return runModal(*this);

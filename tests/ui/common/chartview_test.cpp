@@ -82,10 +82,13 @@ TEST_F(ChartViewTest, BoardSequenceDrawsBarsLabelsLegendAndFixedScale) {
     EXPECT_EQ(shipped->at(0), 11000.0);
     EXPECT_TRUE(chart->chart()->legend()->isVisible());
     EXPECT_EQ(chart->chart()->title(), QStringLiteral("수주/출하 현황"));
-    EXPECT_EQ(labelAxis()->categories(), (QStringList{QStringLiteral("전일"), QStringLiteral("금일"), QStringLiteral("익일")}));
-    EXPECT_EQ(chart->shownValueLabels(),
-              (QStringList{QStringLiteral("12000"), QStringLiteral("8500"), QStringLiteral("15300"),
-                           QStringLiteral("11000"), QStringLiteral("9000"), QStringLiteral("14000")}));
+    EXPECT_EQ(
+        labelAxis()->categories(),
+        (QStringList{QStringLiteral("전일"), QStringLiteral("금일"), QStringLiteral("익일")}));
+    EXPECT_EQ(
+        chart->shownValueLabels(),
+        (QStringList{QStringLiteral("12000"), QStringLiteral("8500"), QStringLiteral("15300"),
+                     QStringLiteral("11000"), QStringLiteral("9000"), QStringLiteral("14000")}));
 
     ASSERT_NE(valueAxis(), nullptr);
     EXPECT_EQ(valueAxis()->min(), 0.0);
@@ -104,7 +107,8 @@ TEST_F(ChartViewTest, FixedScaleDoesNotFollowTheData) {
     chart->closeData();
     EXPECT_EQ(valueAxis()->max(), 20000.0);
     EXPECT_EQ(valueAxis()->labelFormat(), QStringLiteral("%.1f"));
-    EXPECT_EQ(chart->shownValueLabels(), (QStringList{QStringLiteral("45000.0"), QStringLiteral("3.2")}));
+    EXPECT_EQ(chart->shownValueLabels(),
+              (QStringList{QStringLiteral("45000.0"), QStringLiteral("3.2")}));
 }
 
 TEST_F(ChartViewTest, UnsetValuesDrawNoBarAndNoLabel) {
@@ -184,7 +188,8 @@ TEST_F(ChartViewTest, ValueLabelsSitOverTheirBars) {
 }
 
 TEST_F(ChartViewTest, ListProviderValuesThenLabels) {
-    chart->setListProvider({{3.0, 4.5, 1.0}, {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}});
+    chart->setListProvider(
+        {{3.0, 4.5, 1.0}, {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}});
     EXPECT_EQ(chart->seriesCount(), 1);
     EXPECT_EQ(chart->pointCount(), 3);
     EXPECT_EQ(chart->value(0, 1), 4.5);
@@ -192,7 +197,8 @@ TEST_F(ChartViewTest, ListProviderValuesThenLabels) {
     EXPECT_EQ(chart->shownSeriesCount(), 1);
 
     // Paired records: the end lists are one shorter; the last bar has no end value.
-    chart->setListProvider({{1.0, 3.0}, {QStringLiteral("s1"), QStringLiteral("s2")}, {2.0}, {QStringLiteral("e1")}});
+    chart->setListProvider(
+        {{1.0, 3.0}, {QStringLiteral("s1"), QStringLiteral("s2")}, {2.0}, {QStringLiteral("e1")}});
     EXPECT_EQ(chart->seriesCount(), 2);
     EXPECT_EQ(chart->pointCount(), 2);
     EXPECT_EQ(chart->value(1, 0), 2.0);

@@ -12,15 +12,14 @@
 #include <memory>
 
 namespace {
-const QString kDays = QStringLiteral(
-    "CREATE TABLE prod (day TEXT, qty REAL, memo TEXT);"
-    "INSERT INTO prod VALUES ('03-01', 120, 'a');"
-    "INSERT INTO prod VALUES ('03-02', 80.5, NULL);"
-    "INSERT INTO prod VALUES ('03-03', 200, 'c');"
-    "INSERT INTO prod VALUES ('03-04', 40, 'd');"
-    "INSERT INTO prod VALUES ('03-05', 95, 'e');"
-    "INSERT INTO prod VALUES (NULL, 10, 'f');"
-    "INSERT INTO prod VALUES ('03-07', NULL, 'g');");
+const QString kDays = QStringLiteral("CREATE TABLE prod (day TEXT, qty REAL, memo TEXT);"
+                                     "INSERT INTO prod VALUES ('03-01', 120, 'a');"
+                                     "INSERT INTO prod VALUES ('03-02', 80.5, NULL);"
+                                     "INSERT INTO prod VALUES ('03-03', 200, 'c');"
+                                     "INSERT INTO prod VALUES ('03-04', 40, 'd');"
+                                     "INSERT INTO prod VALUES ('03-05', 95, 'e');"
+                                     "INSERT INTO prod VALUES (NULL, 10, 'f');"
+                                     "INSERT INTO prod VALUES ('03-07', NULL, 'g');");
 
 // A connection whose reads fail as a dropped server connection does.
 class DroppedConnection : public Connection {
@@ -51,12 +50,16 @@ protected:
         cc.Spr(view);
     }
     int bind(const QString& where) {
-        return cc.SetbindRS(QStringLiteral("SELECT day, qty FROM prod WHERE ") + where + QStringLiteral(" ORDER BY qty"),
-                            QStringLiteral("day"), QStringLiteral("qty"), QStringLiteral("frm_S_test"));
+        return cc.SetbindRS(QStringLiteral("SELECT day, qty FROM prod WHERE ") + where +
+                                QStringLiteral(" ORDER BY qty"),
+                            QStringLiteral("day"), QStringLiteral("qty"),
+                            QStringLiteral("frm_S_test"));
     }
     int gantt(const QString& where) {
-        return cc.SetbindRSGantt(QStringLiteral("SELECT day, qty FROM prod WHERE ") + where + QStringLiteral(" ORDER BY day"),
-                                 QStringLiteral("DAY"), QStringLiteral("Qty"), QStringLiteral("frm_S_test"));
+        return cc.SetbindRSGantt(QStringLiteral("SELECT day, qty FROM prod WHERE ") + where +
+                                     QStringLiteral(" ORDER BY day"),
+                                 QStringLiteral("DAY"), QStringLiteral("Qty"),
+                                 QStringLiteral("frm_S_test"));
     }
     QString log() const { return readFile(QStringLiteral("202403.err")); }
     int logRecords() const { return int(log().count(QStringLiteral("ERR LOCATION : frm_S_test"))); }
@@ -71,7 +74,9 @@ TEST_F(ChartBindTest, ValuesThenLabelsInRecordOrder) {
     EXPECT_EQ(bind(QStringLiteral("day IN ('03-01', '03-02', '03-03')")), 0);
     ASSERT_EQ(view->providerLists().size(), 2);
     EXPECT_EQ(view->providerLists()[0], (QVariantList{80.5, 120.0, 200.0}));
-    EXPECT_EQ(view->providerLists()[1], (QVariantList{QStringLiteral("03-02"), QStringLiteral("03-01"), QStringLiteral("03-03")}));
+    EXPECT_EQ(
+        view->providerLists()[1],
+        (QVariantList{QStringLiteral("03-02"), QStringLiteral("03-01"), QStringLiteral("03-03")}));
     EXPECT_EQ(view->pointLabel(2), QStringLiteral("03-03"));
     EXPECT_EQ(view->value(0, 0), 80.5);
     EXPECT_EQ(view->shownSeriesCount(), 1);
@@ -97,19 +102,26 @@ TEST_F(ChartBindTest, FailuresTakeTheErrorPath) {
         QString sql;
         QString number;
     } cases[] = {
-        {"NULL label", QStringLiteral("SELECT day, qty FROM prod WHERE qty = 10"), QStringLiteral("94")},
-        {"NULL value", QStringLiteral("SELECT day, qty FROM prod WHERE day = '03-07'"), QStringLiteral("94")},
-        {"text value", QStringLiteral("SELECT day, memo AS qty FROM prod WHERE day = '03-01'"), QStringLiteral("13")},
+        {"NULL label", QStringLiteral("SELECT day, qty FROM prod WHERE qty = 10"),
+         QStringLiteral("94")},
+        {"NULL value", QStringLiteral("SELECT day, qty FROM prod WHERE day = '03-07'"),
+         QStringLiteral("94")},
+        {"text value", QStringLiteral("SELECT day, memo AS qty FROM prod WHERE day = '03-01'"),
+         QStringLiteral("13")},
         {"unknown column", QStringLiteral("SELECT day FROM prod"), QStringLiteral("3265")},
         {"bad statement", QStringLiteral("SELECT nosuch FROM prod"), QString()},
     };
     int records = 0;
     for (const Case& c : cases) {
         bind(QStringLiteral("day = '03-03'"));
-        EXPECT_EQ(cc.SetbindRS(c.sql, QStringLiteral("day"), QStringLiteral("qty"), QStringLiteral("frm_S_test")), 0) << c.name;
+        EXPECT_EQ(cc.SetbindRS(c.sql, QStringLiteral("day"), QStringLiteral("qty"),
+                               QStringLiteral("frm_S_test")),
+                  0)
+            << c.name;
         EXPECT_EQ(logRecords(), ++records) << c.name << log().toStdString();
         if (!c.number.isEmpty()) {
-            EXPECT_TRUE(log().contains(QStringLiteral("ERR NO(") + c.number + QLatin1Char(')'))) << c.name << log().toStdString();
+            EXPECT_TRUE(log().contains(QStringLiteral("ERR NO(") + c.number + QLatin1Char(')')))
+                << c.name << log().toStdString();
         }
         EXPECT_TRUE(notifier.shown.isEmpty()) << c.name;
         EXPECT_FALSE(gRs.isOpen()) << c.name;
@@ -122,8 +134,9 @@ TEST_F(ChartBindTest, ClosedConnectionGivesMinus99AndLeavesTheChart) {
     bind(QStringLiteral("day = '03-03'"));
     gCon->close();
     EXPECT_EQ(bind(QStringLiteral("1 = 1")), -99);
-    EXPECT_EQ(cc.SetbindRSGantt(QStringLiteral("SELECT day, qty FROM prod"), QStringLiteral("day"), QStringLiteral("qty"),
-                                QStringLiteral("frm_S_test")), -99);
+    EXPECT_EQ(cc.SetbindRSGantt(QStringLiteral("SELECT day, qty FROM prod"), QStringLiteral("day"),
+                                QStringLiteral("qty"), QStringLiteral("frm_S_test")),
+              -99);
     EXPECT_TRUE(gConClosed());
     EXPECT_EQ(view->pointLabel(0), QStringLiteral("03-03"));
     EXPECT_FALSE(notifier.busy());
@@ -155,7 +168,8 @@ TEST_F(ChartBindTest, GanttDealsRecordsIntoStartAndEndLists) {
     const auto& lists = view->providerLists();
     ASSERT_EQ(lists.size(), 4);
     EXPECT_EQ(lists[0], (QVariantList{120.0, 200.0, 95.0}));
-    EXPECT_EQ(lists[1], (QVariantList{QStringLiteral("03-01"), QStringLiteral("03-03"), QStringLiteral("03-05")}));
+    EXPECT_EQ(lists[1], (QVariantList{QStringLiteral("03-01"), QStringLiteral("03-03"),
+                                      QStringLiteral("03-05")}));
     EXPECT_EQ(lists[2], (QVariantList{80.5, 40.0}));
     EXPECT_EQ(lists[3], (QVariantList{QStringLiteral("03-02"), QStringLiteral("03-04")}));
     EXPECT_EQ(view->seriesCount(), 2);

@@ -48,7 +48,8 @@ protected:
 } // namespace
 
 TEST_F(DialogTest, MessageDialogShowsEachCallersTextAtAThirdOfTheListScreen) {
-    const QRect list = screenNamed(QStringLiteral("frm_S_jakupjisi_list"), QRect(0, 0, 1200, 900))->frameGeometry();
+    const QRect list = screenNamed(QStringLiteral("frm_S_jakupjisi_list"), QRect(0, 0, 1200, 900))
+                           ->frameGeometry();
     QStringList texts;
     QList<QPoint> places;
     Qt::WindowFlags flags;
@@ -61,7 +62,8 @@ TEST_F(DialogTest, MessageDialogShowsEachCallersTextAtAThirdOfTheListScreen) {
     });
     showWorkerMessage(QStringLiteral("공정을 먼저 선택하십시오."), owner.get());
     showWorkerMessage(QStringLiteral("작업지시가 없습니다."), owner.get());
-    EXPECT_EQ(texts, (QStringList{QStringLiteral("공정을 먼저 선택하십시오."), QStringLiteral("작업지시가 없습니다.")}));
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("공정을 먼저 선택하십시오."),
+                                  QStringLiteral("작업지시가 없습니다.")}));
     EXPECT_EQ(places.value(1), list.topLeft() + QPoint(list.width() / 3, list.height() / 3));
     EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
@@ -80,7 +82,8 @@ TEST_F(DialogTest, WithoutTheListScreenThePrimaryScreenPlacesTheDialogs) {
 }
 
 TEST_F(DialogTest, ExitConfirmationAnswers) {
-    const QRect list = screenNamed(QStringLiteral("frm_S_jakupjisi_list"), QRect(0, 0, 1000, 800))->frameGeometry();
+    const QRect list = screenNamed(QStringLiteral("frm_S_jakupjisi_list"), QRect(0, 0, 1000, 800))
+                           ->frameGeometry();
     frm_MSG_002 d(owner.get());
     EXPECT_EQ(d.Lb_msg->text(), QStringLiteral("정말로 종료하시겠습니까?"));
     const char* button = "Command14";
@@ -167,11 +170,13 @@ TEST_F(DialogTest, CountdownLeftAloneStartsOnTheTickThatShowsZero) {
     QWidget* list = screenNamed(QStringLiteral("frm_S_jakupjisi_list"), QRect(0, 0, 1200, 800));
     list->setProperty("lvStartPop", false);
     frm_MSG_Start d(owner.get());
-    EXPECT_EQ(d.Lb_msg->text(), QStringLiteral("선택한 작업이   초 후에 자동 시작됩니다.\n작업 시작을 원치 않으시면\n[취소]를 눌러주세요."));
+    EXPECT_EQ(d.Lb_msg->text(), QStringLiteral("선택한 작업이   초 후에 자동 시작됩니다.\n작업 "
+                                               "시작을 원치 않으시면\n[취소]를 눌러주세요."));
     const Countdown c = runCountdown(d, QString());
     EXPECT_EQ(c.interval, 1000);
-    EXPECT_EQ(c.shown, (QStringList{QStringLiteral("5"), QStringLiteral("4"), QStringLiteral("3"), QStringLiteral("2"),
-                                    QStringLiteral("1"), QStringLiteral("0")}));
+    EXPECT_EQ(c.shown,
+              (QStringList{QStringLiteral("5"), QStringLiteral("4"), QStringLiteral("3"),
+                           QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("0")}));
     EXPECT_EQ(c.result, QDialog::Accepted);
     EXPECT_TRUE(d.lvStartPop);
     EXPECT_EQ(list->property("lvStartPop"), QVariant(true));
@@ -187,7 +192,8 @@ TEST_F(DialogTest, CountdownCancelledAtOneEndsWithFalse) {
     QWidget* report = screenNamed(QStringLiteral("frm_S_dayReport"));
     report->setProperty("lvStartPop", true);
     frm_MSG_End d(owner.get());
-    EXPECT_TRUE(d.Lb_msg->text().startsWith(QStringLiteral("선택한 작업이   초 후에 자동 종료됩니다.\n작업 종료를 원치 않으시면\n")));
+    EXPECT_TRUE(d.Lb_msg->text().startsWith(
+        QStringLiteral("선택한 작업이   초 후에 자동 종료됩니다.\n작업 종료를 원치 않으시면\n")));
     const Countdown c = runCountdown(d, QStringLiteral("1"));
     EXPECT_EQ(c.shown.last(), QStringLiteral("1"));
     EXPECT_EQ(c.shown.size(), 5);
@@ -199,8 +205,10 @@ TEST_F(DialogTest, CountdownCancelledAtOneEndsWithFalse) {
 
 namespace {
 const QString kOrders = QStringLiteral(
-    "INSERT INTO B_JAKUPJISI_MASTER (prod_no, seq, process_code, equipment_code, product_code, order_qty, end_yn, "
-    "employee_su, employee_no, jisi_date) VALUES ('P240305-01', 'S0001', 'P10', 'R001', 'A-100', 1200, '3', 2, 'E07', '2024-03-05');\n"
+    "INSERT INTO B_JAKUPJISI_MASTER (prod_no, seq, process_code, equipment_code, product_code, "
+    "order_qty, end_yn, "
+    "employee_su, employee_no, jisi_date) VALUES ('P240305-01', 'S0001', 'P10', 'R001', 'A-100', "
+    "1200, '3', 2, 'E07', '2024-03-05');\n"
     "INSERT INTO P_SANGSAN_MASTER (prod_no, seq, op_seq, op_seq_sub, jisi_date) "
     "VALUES ('P240305-01', 'S0001', '20240305001', '20240305001001', '2024-03-05');\n");
 
@@ -254,20 +262,26 @@ TEST_F(ContinueTest, YesStartsTheNextJobAndMarksTheOrderRunning) {
     EXPECT_TRUE(boxes.isEmpty()) << boxes.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(closed);
     EXPECT_EQ(aa, QStringLiteral("Exit"));
-    EXPECT_EQ(q(QStringLiteral("SELECT end_yn FROM B_JAKUPJISI_MASTER WHERE seq = 'S0001'")), QStringLiteral("2"));
-    EXPECT_EQ(q(QStringLiteral(
-                  "SELECT prod_no, seq, op_seq, process_code, equipment_code, product_code, jisiqty, qty, bad_qty, sdate, "
-                  "edate, stime, etime, min, jisi_date, jakup_date, employee_su, employee_no, last_date, last_time, user_id "
-                  "FROM P_SANGSAN_MASTER WHERE op_seq_sub = '20240305002001'")),
-              QStringLiteral("P240305-01|S0001|20240305002|P10|R001|A-100|1200|0|0|2024-03-05||10:00||0|2024-03-05|2024-03-05|2|E07|"
+    EXPECT_EQ(q(QStringLiteral("SELECT end_yn FROM B_JAKUPJISI_MASTER WHERE seq = 'S0001'")),
+              QStringLiteral("2"));
+    EXPECT_EQ(q(QStringLiteral("SELECT prod_no, seq, op_seq, process_code, equipment_code, "
+                               "product_code, jisiqty, qty, bad_qty, sdate, "
+                               "edate, stime, etime, min, jisi_date, jakup_date, employee_su, "
+                               "employee_no, last_date, last_time, user_id "
+                               "FROM P_SANGSAN_MASTER WHERE op_seq_sub = '20240305002001'")),
+              QStringLiteral("P240305-01|S0001|20240305002|P10|R001|A-100|1200|0|0|2024-03-05||10:"
+                             "00||0|2024-03-05|2024-03-05|2|E07|"
                              "2024-03-05|100000|E07"));
 }
 
 TEST_F(ContinueTest, FailuresWriteNothingAndKeepTheDialogOpen) {
     // The next job number is taken already: the batch fails and is rolled back.
-    ASSERT_TRUE(gfEXEC_SQL(QStringLiteral("INSERT INTO P_SANGSAN_MASTER (op_seq, op_seq_sub) VALUES ('X', '20240305002001')"),
-                           QStringLiteral("set-up")));
-    for (const QString& seq : {QStringLiteral("S0001"), QStringLiteral("NONE"), QStringLiteral("S0001' OR ''='")}) {
+    ASSERT_TRUE(gfEXEC_SQL(
+        QStringLiteral(
+            "INSERT INTO P_SANGSAN_MASTER (op_seq, op_seq_sub) VALUES ('X', '20240305002001')"),
+        QStringLiteral("set-up")));
+    for (const QString& seq :
+         {QStringLiteral("S0001"), QStringLiteral("NONE"), QStringLiteral("S0001' OR ''='")}) {
         boxes.clear();
         notifier.shown.clear();
         answerYes(seq);
@@ -275,7 +289,8 @@ TEST_F(ContinueTest, FailuresWriteNothingAndKeepTheDialogOpen) {
         EXPECT_EQ(icons.value(0), QMessageBox::Critical);
         EXPECT_FALSE(closed) << seq.toStdString();
         EXPECT_EQ(aa, QString()) << seq.toStdString();
-        EXPECT_EQ(q(QStringLiteral("SELECT end_yn FROM B_JAKUPJISI_MASTER WHERE seq = 'S0001'")), QStringLiteral("3"));
+        EXPECT_EQ(q(QStringLiteral("SELECT end_yn FROM B_JAKUPJISI_MASTER WHERE seq = 'S0001'")),
+                  QStringLiteral("3"));
         EXPECT_EQ(q(QStringLiteral("SELECT COUNT(*) FROM P_SANGSAN_MASTER")), QStringLiteral("2"));
     }
 }
@@ -294,13 +309,18 @@ TEST_F(ContinueTest, NoAnswersCancelAndWritesNothing) {
 
 TEST(JobStartStatements, TextLineByLine) {
     EXPECT_EQ(frm_MSG_003::orderStatement(QStringLiteral("S'1")),
-              QStringLiteral("\nselect\n    prod_no,\n    process_code,\n    product_code,\n    order_qty ,\n    jisi_date,"
-                             "\n    employee_No,\n    employee_su,\n    equipment_code\nFrom B_JAKUPJISI_MASTER\nwhere seq = 'S''1'"));
-    EXPECT_EQ(frm_MSG_003::orderUpdateStatement(QStringLiteral("S1")),
-              QStringLiteral("\nupdate B_JAKUPJISI_MASTER set\n    end_yn = '2'\nwhere seq = 'S1'"));
+              QStringLiteral("\nselect\n    prod_no,\n    process_code,\n    product_code,\n    "
+                             "order_qty ,\n    jisi_date,"
+                             "\n    employee_No,\n    employee_su,\n    equipment_code\nFrom "
+                             "B_JAKUPJISI_MASTER\nwhere seq = 'S''1'"));
+    EXPECT_EQ(
+        frm_MSG_003::orderUpdateStatement(QStringLiteral("S1")),
+        QStringLiteral("\nupdate B_JAKUPJISI_MASTER set\n    end_yn = '2'\nwhere seq = 'S1'"));
     EXPECT_EQ(jobNumberStatement(QStringLiteral("20240305")),
-              QStringLiteral("\nSELECT \n    CASE WHEN MAX(OP_SEQ) IS NULL THEN '20240305'+'001' ELSE  LEFT(max(OP_SEQ),8) + "
-                             "RIGHT('000' + CAST(RIGHT(MAX(OP_SEQ),3) + 1 AS VARCHAR(12)),3) END\nFrom\n    P_SANGSAN_MASTER"
+              QStringLiteral("\nSELECT \n    CASE WHEN MAX(OP_SEQ) IS NULL THEN '20240305'+'001' "
+                             "ELSE  LEFT(max(OP_SEQ),8) + "
+                             "RIGHT('000' + CAST(RIGHT(MAX(OP_SEQ),3) + 1 AS VARCHAR(12)),3) "
+                             "END\nFrom\n    P_SANGSAN_MASTER"
                              "\nWHERE\n    OP_SEQ like '20240305%'"));
     JobStartValues v;
     v.prodNo = QStringLiteral("P'1");

@@ -13,7 +13,8 @@
 #include <memory>
 
 namespace {
-void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button,
+          Qt::MouseButtons buttons) {
     QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
 }
@@ -31,7 +32,8 @@ protected:
             delete v;
     }
     QPoint start() const {
-        return QGuiApplication::primaryScreen()->geometry().topLeft() + QPoint(twipsToPixelsX(1000), twipsToPixelsY(1000));
+        return QGuiApplication::primaryScreen()->geometry().topLeft() +
+               QPoint(twipsToPixelsX(1000), twipsToPixelsY(1000));
     }
     std::unique_ptr<QWidget> owner = std::make_unique<QWidget>();
 };
@@ -39,8 +41,10 @@ protected:
 
 TEST(ImgShowDrag, GrabbedPointStaysUnderThePointer) {
     // 600 twips to the right is 40 pixels at 96 DPI.
-    EXPECT_EQ(frmImgShow::dragTarget(QPoint(67, 67), QPoint(100, 100), QPoint(140, 100)), QPoint(107, 67));
-    EXPECT_EQ(frmImgShow::dragTarget(QPoint(67, 67), QPoint(100, 100), QPoint(90, 70)), QPoint(57, 37));
+    EXPECT_EQ(frmImgShow::dragTarget(QPoint(67, 67), QPoint(100, 100), QPoint(140, 100)),
+              QPoint(107, 67));
+    EXPECT_EQ(frmImgShow::dragTarget(QPoint(67, 67), QPoint(100, 100), QPoint(90, 70)),
+              QPoint(57, 37));
 }
 
 TEST_F(ImgShowTest, ShowsStretchedAtItsPlaceAndSize) {

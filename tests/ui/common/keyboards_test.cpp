@@ -18,8 +18,8 @@
 namespace {
 // One use of a keyboard: opens it, presses the keys in order and reports what happened.
 struct Use {
-    QString display;  // the display when the keys were pressed
-    QString result;   // KEYPAD_no afterwards
+    QString display; // the display when the keys were pressed
+    QString result;  // KEYPAD_no afterwards
     bool closed = false;
     QString resultWhileOpen; // KEYPAD_no after the first key
 };
@@ -63,8 +63,10 @@ void runCases(KeyboardBase& kb, std::initializer_list<Case> cases) {
     for (const Case& c : cases) {
         kb.KEYPAD_no = QStringLiteral("previous");
         const Use u = type(kb, keys(c.keys));
-        EXPECT_EQ(u.display, QString::fromUtf8(c.display)) << kb.objectName().toStdString() << ": " << c.keys;
-        EXPECT_EQ(u.result, QString::fromUtf8(c.result)) << kb.objectName().toStdString() << ": " << c.keys;
+        EXPECT_EQ(u.display, QString::fromUtf8(c.display))
+            << kb.objectName().toStdString() << ": " << c.keys;
+        EXPECT_EQ(u.result, QString::fromUtf8(c.result))
+            << kb.objectName().toStdString() << ": " << c.keys;
         EXPECT_EQ(u.closed, c.closes) << kb.objectName().toStdString() << ": " << c.keys;
     }
 }
@@ -77,60 +79,67 @@ protected:
 
 TEST_F(KeyboardTest, NumericKeypad) {
     frmKey2 kb(screen.get());
-    runCases(kb, {
-        {"cmd1 cmd2 cmd0 cmd0 Command13", "1200", "1200", true},
-        {"cmd0 cmd0 Command13", "00", "00", true},
-        {"cmd4 cmd5 cmdBackSpace Command13", "4", "4", true},
-        {"cmdBackSpace cmd7 Command13", "7", "7", true},          // backspace on nothing does nothing
-        {"cmd9 cmdCrea cmd3 Command13", "3", "3", true},
-        {"cmd5 Command19 Command20 Command13", "5", "5", true},   // the two blank keys do nothing
-        {"Command13", "", "previous", false},                     // enter on an empty display stays open
-        {"cmd8 cmdCrea Command13", "", "previous", false},
-        {"cmd8 cmd1 Command14", "81", "", true},                  // cancel whatever was typed
-    });
+    runCases(
+        kb,
+        {
+            {"cmd1 cmd2 cmd0 cmd0 Command13", "1200", "1200", true},
+            {"cmd0 cmd0 Command13", "00", "00", true},
+            {"cmd4 cmd5 cmdBackSpace Command13", "4", "4", true},
+            {"cmdBackSpace cmd7 Command13", "7", "7", true}, // backspace on nothing does nothing
+            {"cmd9 cmdCrea cmd3 Command13", "3", "3", true},
+            {"cmd5 Command19 Command20 Command13", "5", "5", true}, // the two blank keys do nothing
+            {"Command13", "", "previous", false}, // enter on an empty display stays open
+            {"cmd8 cmdCrea Command13", "", "previous", false},
+            {"cmd8 cmd1 Command14", "81", "", true}, // cancel whatever was typed
+        });
     EXPECT_FALSE(kb.findChild<QPushButton*>(QStringLiteral("Command19"))->isEnabled());
 }
 
 TEST_F(KeyboardTest, InspectionKeypadJudgementRule) {
     frmKey2_jaju kb(screen.get());
     runCases(kb, {
-        {"cmdOK cmd7 Command13", "7", "7", true},
-        {"cmd_NG cmdBackSpace", "", "previous", false},
-        {"cmd3 cmdOK Command13", "OK", "OK", true},
-        {"cmd3 cmd_NG Command13", "NG", "NG", true},
-        {"Command3", "", "previous", false},                      // a point on an empty display
-        {"cmdOK Command3", "", "previous", false},                // a point on OK empties it
-        {"cmd1 Command3 Command3 cmd5 Command13", "1..5", "1..5", true},
-        {"cmd1 cmd2 cmdBackSpace Command13", "1", "1", true},
-        {"cmd1 cmdOK cmdBackSpace cmd2 Command13", "2", "2", true},
-        {"cmd2 cmd5 Command14", "25", "", true},
-    });
+                     {"cmdOK cmd7 Command13", "7", "7", true},
+                     {"cmd_NG cmdBackSpace", "", "previous", false},
+                     {"cmd3 cmdOK Command13", "OK", "OK", true},
+                     {"cmd3 cmd_NG Command13", "NG", "NG", true},
+                     {"Command3", "", "previous", false},       // a point on an empty display
+                     {"cmdOK Command3", "", "previous", false}, // a point on OK empties it
+                     {"cmd1 Command3 Command3 cmd5 Command13", "1..5", "1..5", true},
+                     {"cmd1 cmd2 cmdBackSpace Command13", "1", "1", true},
+                     {"cmd1 cmdOK cmdBackSpace cmd2 Command13", "2", "2", true},
+                     {"cmd2 cmd5 Command14", "25", "", true},
+                 });
     EXPECT_EQ(kb.findChild<QPushButton*>(QStringLiteral("cmdCrea")), nullptr); // no clear key
 }
 
 TEST_F(KeyboardTest, LetterKeyboardsShiftPointAndMinus) {
     frmKey2_English english(screen.get());
     frmKey2_EnglishandNum both(screen.get());
-    for (LetterKeyboard* kb : {static_cast<LetterKeyboard*>(&english), static_cast<LetterKeyboard*>(&both)}) {
+    for (LetterKeyboard* kb :
+         {static_cast<LetterKeyboard*>(&english), static_cast<LetterKeyboard*>(&both)}) {
         runCases(*kb, {
-            {"cmdshift cmda Command13", "A", "A", true},
-            {"cmdshift cmdshift cmda Command13", "a", "a", true},
-            {"cmdshift cmdshift cmdshift cmda Command13", "A", "A", true},
-            {"cmdshift cmdshift cmda cmdshift cmdb cmdshift cmdc Command13", "aBc", "aBc", true},
-            {"cmdz Command15 cmdq Command13", "Z-Q", "Z-Q", true},
-            {"cmda Command3 cmdb Command3 Command13", "A.B", "A.B", true},
-            // The point stays refused after backspacing over it, until clear or an empty display.
-            {"cmda Command3 cmdb cmdBackSpace cmdBackSpace Command3 Command13", "A", "A", true},
-            {"cmda Command3 cmdCrea Command3 Command13", ".", ".", true},
-            {"Command3 cmdBackSpace Command3 Command13", ".", ".", true},
-            {"Command13", "", "previous", false},
-            {"cmdk cmdCrea", "", "", false}, // typing dropped the previous value
-            {"cmdk Command14", "K", "", true},
-        });
+                          {"cmdshift cmda Command13", "A", "A", true},
+                          {"cmdshift cmdshift cmda Command13", "a", "a", true},
+                          {"cmdshift cmdshift cmdshift cmda Command13", "A", "A", true},
+                          {"cmdshift cmdshift cmda cmdshift cmdb cmdshift cmdc Command13", "aBc",
+                           "aBc", true},
+                          {"cmdz Command15 cmdq Command13", "Z-Q", "Z-Q", true},
+                          {"cmda Command3 cmdb Command3 Command13", "A.B", "A.B", true},
+                          // The point stays refused after backspacing over it, until clear or an
+                          // empty display.
+                          {"cmda Command3 cmdb cmdBackSpace cmdBackSpace Command3 Command13", "A",
+                           "A", true},
+                          {"cmda Command3 cmdCrea Command3 Command13", ".", ".", true},
+                          {"Command3 cmdBackSpace Command3 Command13", ".", ".", true},
+                          {"Command13", "", "previous", false},
+                          {"cmdk cmdCrea", "", "", false}, // typing dropped the previous value
+                          {"cmdk Command14", "K", "", true},
+                      });
     }
-    runCases(both, {{"cmd1 Command3 cmd5 Command3 Command13", "1.5", "1.5", true},
-                    {"cmd1 Command3 cmd5 cmdBackSpace cmdBackSpace Command3 Command13", "1", "1", true},
-                    {"cmd1 Command3 cmd5 cmdCrea cmd1 Command3 Command13", "1.", "1.", true}});
+    runCases(both,
+             {{"cmd1 Command3 cmd5 Command3 Command13", "1.5", "1.5", true},
+              {"cmd1 Command3 cmd5 cmdBackSpace cmdBackSpace Command3 Command13", "1", "1", true},
+              {"cmd1 Command3 cmd5 cmdCrea cmd1 Command3 Command13", "1.", "1.", true}});
 }
 
 TEST_F(KeyboardTest, FirstKeyDropsThePreviousResultButPointDoesNot) {
@@ -156,7 +165,8 @@ TEST_F(KeyboardTest, FirstKeyDropsThePreviousResultButPointDoesNot) {
 
 TEST_F(KeyboardTest, EveryOpeningStartsEmptyWithCapitalsAndTheShiftCountReset) {
     frmKey2_English kb(screen.get());
-    EXPECT_EQ(type(kb, keys("cmdshift cmdshift cmdx Command3 Command13")).result, QStringLiteral("x."));
+    EXPECT_EQ(type(kb, keys("cmdshift cmdshift cmdx Command3 Command13")).result,
+              QStringLiteral("x."));
     EXPECT_EQ(kb.shiftCount(), 4);
     EXPECT_EQ(kb.pointFlag(), QStringLiteral("1"));
     const Use u = type(kb, keys("cmdshift Command3 cmdy Command13"));
@@ -164,7 +174,8 @@ TEST_F(KeyboardTest, EveryOpeningStartsEmptyWithCapitalsAndTheShiftCountReset) {
     EXPECT_EQ(u.result, QStringLiteral(".Y"));
     EXPECT_EQ(kb.findChild<QPushButton*>(QStringLiteral("cmdy"))->text(), QStringLiteral("Y"));
     type(kb, keys("cmdshift cmdshift"));
-    EXPECT_EQ(kb.findChild<QPushButton*>(QStringLiteral("cmdy"))->text(), QStringLiteral("y")); // keys show the case
+    EXPECT_EQ(kb.findChild<QPushButton*>(QStringLiteral("cmdy"))->text(),
+              QStringLiteral("y")); // keys show the case
     kb.KEYPAD_no = QStringLiteral("old");
     type(kb, {});
     EXPECT_TRUE(kb.Text2->text().isEmpty());
@@ -187,7 +198,8 @@ TEST_F(KeyboardTest, LetterAndDigitKeyboardSizeAndTouchKeys) {
     kb.resize(300, 200);
     type(kb, {});
     EXPECT_EQ(kb.size(), QSize(twipsToPixelsX(12000), twipsToPixelsY(7500)));
-    EXPECT_EQ(twipsToPixelsX(15 * 800) * 96, 800 * QGuiApplication::primaryScreen()->logicalDotsPerInchX());
+    EXPECT_EQ(twipsToPixelsX(15 * 800) * 96,
+              800 * QGuiApplication::primaryScreen()->logicalDotsPerInchX());
     for (const char* name : {"cmd0", "cmdq", "cmdm", "cmdshift", "Command13", "Command14"}) {
         const auto* key = kb.findChild<QPushButton*>(QLatin1String(name));
         ASSERT_NE(key, nullptr) << name;

@@ -97,21 +97,23 @@ int main(int argc, char** argv) {
     main.show();
     if (which == QLatin1String("frmKey2")) {
         frmKey2 kb(&main);
-        return showKeyboard(kb, {QStringLiteral("cmd1"), QStringLiteral("cmd2"), QStringLiteral("cmd5")});
+        return showKeyboard(
+            kb, {QStringLiteral("cmd1"), QStringLiteral("cmd2"), QStringLiteral("cmd5")});
     }
     if (which == QLatin1String("frmKey2_jaju")) {
         frmKey2_jaju kb(&main);
-        return showKeyboard(kb, {QStringLiteral("cmd3"), QStringLiteral("Command3"), QStringLiteral("cmd2")});
+        return showKeyboard(
+            kb, {QStringLiteral("cmd3"), QStringLiteral("Command3"), QStringLiteral("cmd2")});
     }
     if (which == QLatin1String("frmKey2_English")) {
         frmKey2_English kb(&main);
-        return showKeyboard(kb, {QStringLiteral("cmdl"), QStringLiteral("cmdo"), QStringLiteral("Command15"),
-                                 QStringLiteral("cmdt")});
+        return showKeyboard(kb, {QStringLiteral("cmdl"), QStringLiteral("cmdo"),
+                                 QStringLiteral("Command15"), QStringLiteral("cmdt")});
     }
     if (which == QLatin1String("frmKey2_EnglishandNum")) {
         frmKey2_EnglishandNum kb(&main);
-        return showKeyboard(kb, {QStringLiteral("cmdz"), QStringLiteral("cmd1"), QStringLiteral("cmd0"),
-                                 QStringLiteral("cmd7")});
+        return showKeyboard(kb, {QStringLiteral("cmdz"), QStringLiteral("cmd1"),
+                                 QStringLiteral("cmd0"), QStringLiteral("cmd7")});
     }
     if (which == QLatin1String("frm_MSG_001")) {
         frm_MSG_001 d(&main);
