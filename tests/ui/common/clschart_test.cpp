@@ -4,6 +4,7 @@
 #include "core/data/dberror.h"
 #include "core/modbas.h"
 #include "core/moddb.h"
+#include "tests/support/droppedconnection.h"
 #include "ui/common/chartview.h"
 #include "ui/common/clschart.h"
 
@@ -20,24 +21,6 @@ const QString kDays = QStringLiteral("CREATE TABLE prod (day TEXT, qty REAL, mem
                                      "INSERT INTO prod VALUES ('03-05', 95, 'e');"
                                      "INSERT INTO prod VALUES (NULL, 10, 'f');"
                                      "INSERT INTO prod VALUES ('03-07', NULL, 'g');");
-
-// A connection whose reads fail as a dropped server connection does.
-class DroppedConnection : public Connection {
-public:
-    bool open(DbError*) override { return true; }
-    bool isOpen() const override { return true; }
-    void close() override {}
-    bool setDefaultDatabase(const QString&, DbError*) override { return true; }
-    bool begin(DbError*) override { return true; }
-    bool commit(DbError*) override { return true; }
-    bool rollback(DbError*) override { return true; }
-    bool inTransaction() const override { return false; }
-    bool execute(const QString&, qint64*, DbError*) override { return false; }
-    bool select(const QString&, Recordset*, DbError* err) override {
-        *err = DbError::make(kGenericErrorNumber, QStringLiteral("Communication link failure"));
-        return false;
-    }
-};
 
 class ChartBindTest : public TestEnv {
 protected:

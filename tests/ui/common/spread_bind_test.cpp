@@ -4,6 +4,7 @@
 #include "core/data/dberror.h"
 #include "core/modbas.h"
 #include "core/moddb.h"
+#include "tests/support/droppedconnection.h"
 
 namespace {
 const QString kItems = QStringLiteral(
@@ -11,24 +12,6 @@ const QString kItems = QStringLiteral(
     "INSERT INTO items VALUES ('A1', 1200.5, '첫째', 'x');"
     "INSERT INTO items VALUES ('B2', 3, NULL, 'y');"
     "INSERT INTO items VALUES ('C3', NULL, '셋째', 'z');");
-
-// A connection whose reads fail as a dropped server connection does.
-class DroppedConnection : public Connection {
-public:
-    bool open(DbError*) override { return true; }
-    bool isOpen() const override { return true; }
-    void close() override {}
-    bool setDefaultDatabase(const QString&, DbError*) override { return true; }
-    bool begin(DbError*) override { return true; }
-    bool commit(DbError*) override { return true; }
-    bool rollback(DbError*) override { return true; }
-    bool inTransaction() const override { return false; }
-    bool execute(const QString&, qint64*, DbError*) override { return false; }
-    bool select(const QString&, Recordset*, DbError* err) override {
-        *err = DbError::make(kGenericErrorNumber, QStringLiteral("Communication link failure"));
-        return false;
-    }
-};
 
 class BindTest : public GridTest {
 protected:
