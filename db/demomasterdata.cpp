@@ -40,7 +40,7 @@ const QList<Code> kDowntime = {
 };
 
 struct StdItem {
-    QString sub, testlist, spec, min, max, unit, gauge;
+    QString sub, testlist, standard, min, max, unit, gauge;
     int samples;
 };
 struct Standard {
@@ -268,7 +268,7 @@ void DemoMasterData::writeStandards(SqlScript& script) const {
             script.insert(u"Q_CHOJUNGJONGTEST_STD_SUB"_s,
                           {{u"process_test_num"_s, s.num},
                            {u"process_test_num_sub"_s, s.num + u"-"_s + i.sub},
-                           {u"testlist_code"_s, i.testlist}, {u"spec_std"_s, i.spec},
+                           {u"testlist_code"_s, i.testlist}, {u"spec_std"_s, i.standard},
                            {u"spec_min"_s, i.min}, {u"spec_max"_s, i.max}, {u"spec_unit"_s, i.unit},
                            {u"process_test_gu"_s, i.gauge}, {u"process_siryo_su"_s, i.samples},
                            {u"sortby"_s, ++order}});

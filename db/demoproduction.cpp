@@ -69,7 +69,7 @@ QString receiptLot(const Receipt& r, const QDate& date) {
 } // namespace
 
 bool DemoProduction::Line::posted() const {
-    return spec.state == State::Finished || spec.state == State::MiddleEnded;
+    return plan.state == State::Finished || plan.state == State::MiddleEnded;
 }
 
 DemoProduction::DemoProduction(const DemoMasterData& master, QDate today)
@@ -84,7 +84,7 @@ void DemoProduction::number() {
         int runNo = 0;
         for (const DemoSchedule::Order& o : m_schedule.ordersOf(d)) {
             Line l;
-            l.spec = o;
+            l.plan = o;
             l.date = d;
             l.prodNo = compact(d) + three(++orderNo);
             l.seq = l.prodNo + u"001"_s;
@@ -122,7 +122,7 @@ const DemoProduction::Line* DemoProduction::lineOf(const QString& machine, int d
                                                    const QString& product) const {
     const QDate d = m_today.addDays(dayOffset);
     for (const Line& l : m_lines)
-        if (l.date == d && l.spec.machine == machine && l.spec.product == product)
+        if (l.date == d && l.plan.machine == machine && l.plan.product == product)
             return &l;
     return nullptr;
 }
@@ -189,45 +189,45 @@ void DemoProduction::writeLedgers(SqlScript& script) const {
 // into finished-goods stock.
 void DemoProduction::postRun(const Line& l, SqlScript& script, StockLedger& wip,
                              StockLedger& finished) const {
-    const DemoMasterData::Machine& m = m_master.machine(l.spec.machine);
+    const DemoMasterData::Machine& m = m_master.machine(l.plan.machine);
     const QString date = day(l.endDate);
     const QString time = hhmmss(l.end);
     const QString user = m.worker;
-    wip.post({l.opSeq, l.opSeqSub, l.spec.product, l.good, true, u"재공품추가"_s, l.lot, date, time, user});
-    for (const DemoMasterData::BomLine& b : m_master.bom(l.spec.product)) {
+    wip.post({l.opSeq, l.opSeqSub, l.plan.product, l.good, true, u"재공품추가"_s, l.lot, date, time, user});
+    for (const DemoMasterData::BomLine& b : m_master.bom(l.plan.product)) {
         const qint64 need = qint64(b.usageTenThousandths) * (l.good + l.bad) / 10000;
         for (const auto& [lot, qty] : wip.pick(b.material, need)) {
             wip.post({l.opSeq, l.opSeqSub, b.material, qty, false, u"재공품소모"_s, lot, date, time, user});
             script.insert(u"S_LOT_HISTORY"_s,
-                          {{u"ipgo_no_sub"_s, l.opSeqSub}, {u"ipgo_product_code"_s, l.spec.product},
+                          {{u"ipgo_no_sub"_s, l.opSeqSub}, {u"ipgo_product_code"_s, l.plan.product},
                            {u"culgo_no_sub"_s, u""_s}, {u"culgo_product_code"_s, b.material},
                            {u"lot_no"_s, l.lot}, {u"culgo_lot_no"_s, lot},
                            {u"process_code"_s, m.process}, {u"equipment_code"_s, m.code},
                            {u"reg_date"_s, date}});
         }
     }
-    if (!m_master.isFinished(l.spec.product))
+    if (!m_master.isFinished(l.plan.product))
         return;
-    wip.post({l.opSeq, l.opSeqSub, l.spec.product, l.good, false, u"제품투입"_s, l.lot, date, time, user});
+    wip.post({l.opSeq, l.opSeqSub, l.plan.product, l.good, false, u"제품투입"_s, l.lot, date, time, user});
     script.insert(u"P_PRODUCT_IPGO"_s,
                   {{u"ipgo_no"_s, l.opSeq}, {u"ipgo_no_sub"_s, l.opSeqSub}, {u"ipgo_date"_s, date},
-                   {u"product_code"_s, l.spec.product}, {u"lot_no"_s, l.lot},
+                   {u"product_code"_s, l.plan.product}, {u"lot_no"_s, l.lot},
                    {u"operation_no_sub"_s, l.opSeqSub}, {u"ipgo_su"_s, l.good}, {u"palette_su"_s, 0},
                    {u"ipgo_price"_s, 0}, {u"ipgo_price_sum"_s, 0}, {u"bigo"_s, u""_s},
                    {u"employee_no"_s, user}, {u"last_date"_s, date}, {u"last_time"_s, time},
                    {u"user_id"_s, user}});
-    finished.post({l.opSeq, l.opSeqSub, l.spec.product, l.good, true, u"제품입고"_s, l.lot, date, time, user});
+    finished.post({l.opSeq, l.opSeqSub, l.plan.product, l.good, true, u"제품입고"_s, l.lot, date, time, user});
 }
 
 void DemoProduction::writeOrders(SqlScript& script) const {
     script.comment(u"Work orders"_s);
     for (const Line& l : m_lines) {
-        const DemoMasterData::Machine& m = m_master.machine(l.spec.machine);
-        const DemoMasterData::Product& p = m_master.product(l.spec.product);
-        const State s = l.spec.state;
+        const DemoMasterData::Machine& m = m_master.machine(l.plan.machine);
+        const DemoMasterData::Product& p = m_master.product(l.plan.product);
+        const State s = l.plan.state;
         const QString endYn = s == State::Waiting ? u"1"_s : s == State::Finished ? u"3"_s : u"2"_s;
-        const QVariant juya = l.spec.shift == Shift::Unset ? QVariant()
-                              : l.spec.shift == Shift::Night ? QVariant(u"0"_s)
+        const QVariant juya = l.plan.shift == Shift::Unset ? QVariant()
+                              : l.plan.shift == Shift::Night ? QVariant(u"0"_s)
                                                              : QVariant(u"1"_s);
         const QDate created = std::min(l.date, m_today);
         script.insert(u"B_JAKUPJISI_MASTER"_s,
@@ -235,14 +235,14 @@ void DemoProduction::writeOrders(SqlScript& script) const {
                        {u"process_code"_s, m.process}, {u"equipment_code"_s, m.code},
                        {u"cproduct_code"_s, p.code}, {u"product_code"_s, p.code},
                        {u"pumbun"_s, p.pumbun}, {u"palette_code"_s, u""_s},
-                       {u"plan_qty"_s, l.spec.qty}, {u"order_qty"_s, l.spec.qty},
+                       {u"plan_qty"_s, l.plan.qty}, {u"order_qty"_s, l.plan.qty},
                        {u"qty"_s, l.good}, {u"bad_qty"_s, l.bad}, {u"end_yn"_s, endYn},
                        {u"employee_su"_s, m.crew}, {u"employee"_s, m_master.employeeName(m.worker)},
                        {u"employee_no"_s, m.worker}, {u"bom_code"_s, u"BOM-"_s + p.code},
                        {u"juya_gubun"_s, juya},
                        {u"jisi_date"_s, day(l.date)},
-                       {u"jisi_time"_s, hhmm(l.spec.shift == Shift::Night ? at(20, 0) : at(8, 0))},
-                       {u"real_jakup"_s, l.spec.realJakup ? u"1"_s : u"0"_s},
+                       {u"jisi_time"_s, hhmm(l.plan.shift == Shift::Night ? at(20, 0) : at(8, 0))},
+                       {u"real_jakup"_s, l.plan.realJakup ? u"1"_s : u"0"_s},
                        {u"last_date"_s, day(created)}, {u"last_time"_s, u"063000"_s},
                        {u"user_id"_s, u"1001"_s}});
     }
@@ -253,13 +253,13 @@ void DemoProduction::writeRuns(SqlScript& script) const {
     for (const Line& l : m_lines) {
         if (!l.hasRun())
             continue;
-        const DemoMasterData::Machine& m = m_master.machine(l.spec.machine);
+        const DemoMasterData::Machine& m = m_master.machine(l.plan.machine);
         const bool saved = l.posted();
         script.insert(u"P_SANGSAN_MASTER"_s,
                       {{u"prod_no"_s, l.prodNo}, {u"seq"_s, l.seq}, {u"op_seq"_s, l.opSeq},
                        {u"op_seq_sub"_s, l.opSeqSub}, {u"process_code"_s, m.process},
-                       {u"equipment_code"_s, m.code}, {u"product_code"_s, l.spec.product},
-                       {u"jisiqty"_s, l.spec.qty}, {u"qty"_s, l.good}, {u"bad_qty"_s, l.bad},
+                       {u"equipment_code"_s, m.code}, {u"product_code"_s, l.plan.product},
+                       {u"jisiqty"_s, l.plan.qty}, {u"qty"_s, l.good}, {u"bad_qty"_s, l.bad},
                        {u"sdate"_s, day(l.date)}, {u"stime"_s, hhmm(l.start)},
                        {u"edate"_s, saved ? day(l.endDate) : u""_s},
                        {u"etime"_s, saved ? hhmm(l.end) : u""_s}, {u"min"_s, minutes(l)},
@@ -278,7 +278,7 @@ void DemoProduction::writeRunDetails(SqlScript& script) const {
     for (const Line& l : m_lines) {
         if (!l.posted())
             continue;
-        const DemoMasterData::Machine& m = m_master.machine(l.spec.machine);
+        const DemoMasterData::Machine& m = m_master.machine(l.plan.machine);
         const quint32 h = vary(l.opSeqSub);
         const QString entered = day(l.date);
         const QString time = hhmmss(l.end);
@@ -295,7 +295,7 @@ void DemoProduction::writeRunDetails(SqlScript& script) const {
                            {u"op_seq_sub"_s, l.opSeqSub}, {u"processbad_code"_s, code},
                            {u"bad_qty"_s, qty}, {u"process_code"_s, m.process},
                            {u"equipment_code"_s, m.code}, {u"bigo"_s, u""_s},
-                           {u"product_code"_s, l.spec.product}, {u"employee_no"_s, m.worker},
+                           {u"product_code"_s, l.plan.product}, {u"employee_no"_s, m.worker},
                            {u"last_date"_s, entered}, {u"last_time"_s, time}, {u"user_id"_s, m.worker}});
         }
         const int stops = 1 + int(h / 13 % 2);
@@ -307,11 +307,11 @@ void DemoProduction::writeRunDetails(SqlScript& script) const {
                            {u"employee_su"_s, m.crew}, {u"min"_s, 10 + int(h / 19 % 31) + i * 5},
                            {u"equipment_code"_s, m.code}, {u"bigo"_s, u""_s}, {u"biga_date"_s, entered},
                            {u"last_date"_s, entered}, {u"last_time"_s, time}, {u"user_id"_s, m.worker}});
-        const QString mould = m_master.mouldOf(l.spec.product);
+        const QString mould = m_master.mouldOf(l.plan.product);
         if (!mould.isEmpty())
             script.insert(u"B_METALLIC_COUNT"_s,
                           {{u"op_seq_sub"_s, l.opSeqSub}, {u"mold_no"_s, mould},
-                           {u"product_code"_s, l.spec.product}, {u"qty"_s, l.good + l.bad},
+                           {u"product_code"_s, l.plan.product}, {u"qty"_s, l.good + l.bad},
                            {u"jakup_date"_s, day(l.endDate)}, {u"last_date"_s, day(l.endDate)},
                            {u"last_time"_s, time}, {u"user_id"_s, m.worker}});
     }
@@ -374,7 +374,7 @@ void DemoProduction::writeInspections(SqlScript& script) const {
             continue;
         const QString d = day(l->date);
         const QString number = compact(l->date) + three(s.number);
-        const int inspected = l->spec.qty;
+        const int inspected = l->plan.qty;
         script.insert(u"Q_CHOJUNGJONGTEST_RESULT"_s,
                       {{u"prod_no"_s, u""_s}, {u"seq"_s, l->seq}, {u"product_code"_s, s.product},
                        {u"process_test_num"_s, s.standard},

@@ -22,13 +22,13 @@ public:
 
 private:
     struct Line {
-        DemoSchedule::Order spec;
+        DemoSchedule::Order plan;
         QDate date; // order date
         QString prodNo, seq, opSeq, opSeqSub, lot;
         int good = 0, bad = 0;
         int start = 0, end = 0; // minutes of the day
         QDate endDate;
-        bool hasRun() const { return spec.state != DemoSchedule::State::Waiting; }
+        bool hasRun() const { return plan.state != DemoSchedule::State::Waiting; }
         bool posted() const;
     };
 
