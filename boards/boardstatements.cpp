@@ -1,5 +1,7 @@
 #include "boards/boardstatements.h"
 
+#include "core/modfn.h"
+
 #include <QPair>
 #include <QStringList>
 
@@ -29,12 +31,12 @@ QString build(const char* outerColumn, const QList<SubSelect>& parts) {
 }
 
 QString between(const char* column, const QPair<QString, QString>& range) {
-    return QString::fromLatin1(column) + QStringLiteral(" between '") + range.first + QStringLiteral("' AND '") +
-           range.second + QStringLiteral("'");
+    return QString::fromLatin1(column) + QStringLiteral(" between '") + gfSQL_STR(range.first) +
+           QStringLiteral("' AND '") + gfSQL_STR(range.second) + QStringLiteral("'");
 }
 
 QString onDate(const char* column, const QDate& d) {
-    return QString::fromLatin1(column) + QStringLiteral(" = '") + d.toString(QStringLiteral("yyyy-MM-dd")) +
+    return QString::fromLatin1(column) + QStringLiteral(" = '") + gfSQL_STR(d.toString(QStringLiteral("yyyy-MM-dd"))) +
            QStringLiteral("'");
 }
 } // namespace

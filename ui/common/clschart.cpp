@@ -3,18 +3,13 @@
 #include "core/data/dberror.h"
 #include "core/data/recordset.h"
 #include "core/modbas.h"
-#include "core/moddb.h"
-#include "core/modfn.h"
 #include "core/notifier.h"
-#include "core/statementtrace.h"
+#include "ui/common/bindread.h"
 #include "ui/common/chartview.h"
 
 namespace {
 constexpr int kNotConnected = -99;
 
-DbError stillOpenError() {
-    return DbError::make(3705, QStringLiteral("Operation is not allowed when the object is open."));
-}
 DbError unknownColumn() {
     return DbError::make(3265, QStringLiteral("Item cannot be found in the collection "
                                               "corresponding to the requested name or ordinal."));
@@ -24,13 +19,6 @@ DbError nullValue() {
 }
 DbError notANumber() {
     return DbError::make(13, QStringLiteral("Type mismatch"));
-}
-
-bool readInto(const QString& sql, const QString& location, Recordset* rs, DbError* e) {
-    StatementTrace trace(location, sql);
-    const bool ok = gCon->setDefaultDatabase(gsDB_NAME, e) && gCon->select(sql, rs, e);
-    trace.finish(ok ? rs->rowCount() : 0, ok ? DbError{} : *e);
-    return ok;
 }
 
 // Label as text and value as number of the current record; a NULL converts to neither.
@@ -75,13 +63,8 @@ int clsChart::bind(const QString& sql, const QString& labelColumn, const QString
     }
     QList<QVariantList> labels(pairs), values(pairs);
     DbError e;
-    Recordset rs;
-    bool ok = !gRs.isOpen();
-    if (!ok)
-        e = stillOpenError();
-    ok = ok && readInto(sql, caller, &rs, &e);
+    bool ok = BindRead::open(sql, caller, &e);
     if (ok) {
-        gRs.open(std::move(rs));
         const int labelCol = gRs->columnIndex(labelColumn);
         const int valueCol = gRs->columnIndex(valueColumn);
         if (labelCol < 0 || valueCol < 0) {
@@ -92,17 +75,8 @@ int clsChart::bind(const QString& sql, const QString& labelColumn, const QString
         for (int i = 0; ok && !gRs->eof(); ++i, gRs->moveNext())
             ok = takeRecord(*gRs, labelCol, valueCol, &labels[i % pairs], &values[i % pairs], &e);
     }
-    if (!ok) {
-        if (gRs.isOpen())
-            gRs.close();
-        n.setBusy(false);
-        // The provider's general failure means the server connection dropped.
-        if (e.number == kGenericErrorNumber)
-            gfDB_OPEN();
-        // Logged with the caller's name; no message box, so a board keeps cycling.
-        gfERR_LOG(e, QString(), caller);
-        return 0;
-    }
+    if (!ok)
+        return BindRead::fail(e, caller);
     gRs.close();
     QList<QVariantList> lists;
     for (int p = 0; p < pairs; ++p)

@@ -3,57 +3,26 @@
 
 #include "core/data/dberror.h"
 #include "core/modbas.h"
-#include "core/moddb.h"
-#include "core/modfn.h"
 #include "core/notifier.h"
-#include "core/statementtrace.h"
+#include "ui/common/bindread.h"
 #include "ui/common/spreadmodel.h"
 #include "ui/common/spreadview.h"
 
 namespace {
 constexpr int kNotConnected = -99;
-
-DbError stillOpenError() {
-    return DbError::make(3705, QStringLiteral("Operation is not allowed when the object is open."));
-}
-
-// Opens a closed connection as the statement helpers do; false when it stays closed.
-// A closed connection is not reopened here: the caller gets -99 and keeps its rows.
-bool connectionOpen() {
-    return !gConClosed();
-}
-
-bool readInto(const QString& sql, const QString& location, Recordset* rs, DbError* e) {
-    StatementTrace trace(location, sql);
-    const bool ok = gCon->setDefaultDatabase(gsDB_NAME, e) && gCon->select(sql, rs, e);
-    trace.finish(ok ? rs->rowCount() : 0, ok ? DbError{} : *e);
-    return ok;
-}
 } // namespace
 
 int clsSpread::SetbindRS(const QString& sql, const QString& caller) {
     Notifier& n = Notifier::current();
     n.setBusy(true);
-    if (!connectionOpen()) {
+    // A closed connection is not reopened here: the caller gets -99 and keeps its rows.
+    if (gConClosed()) {
         n.setBusy(false);
         return kNotConnected;
     }
     DbError e;
-    Recordset rs;
-    if (gRs.isOpen())
-        e = stillOpenError();
-    if (e.isSet() || !readInto(sql, caller, &rs, &e)) {
-        if (gRs.isOpen())
-            gRs.close();
-        n.setBusy(false);
-        // The provider's general failure means the server connection dropped.
-        if (e.number == kGenericErrorNumber)
-            gfDB_OPEN();
-        // Logged with the caller's name; no message box, so a board keeps cycling.
-        gfERR_LOG(e, QString(), caller);
-        return 0;
-    }
-    gRs.open(std::move(rs));
+    if (!BindRead::open(sql, caller, &e))
+        return BindRead::fail(e, caller);
     {
         const bool wasOn = m_grid && m_grid->updatesEnabled();
         if (m_grid)
@@ -73,7 +42,7 @@ bool clsSpread::fillSpread(const QString& sql, DbError* err) {
     m->setMaxRows(0);
     DbError e;
     Recordset rs;
-    if (!connectionOpen() || !gCon->select(sql, &rs, &e)) {
+    if (gConClosed() || !gCon->select(sql, &rs, &e)) {
         if (err)
             *err = e.isSet() ? e : DbError::make(3704, QStringLiteral("Operation is not allowed when the object is closed."));
         return false;
