@@ -60,8 +60,15 @@ QString check(TsqlDb& db, const QString& text, const CorpusExpectation& want) {
         else if (n != *want.affected)
             diffs << QStringLiteral("affected rows: expected %1, got %2").arg(*want.affected).arg(n);
     }
-    if (want.rows)
-        diffs << differ(QStringLiteral("rows"), *want.rows, lines(db.run(text)));
+    if (want.rows) {
+        QStringList expected = *want.rows;
+        QStringList actual = lines(db.run(text));
+        if (want.anyOrder) {
+            expected.sort();
+            actual.sort();
+        }
+        diffs << differ(QStringLiteral("rows"), expected, actual);
+    }
     for (const CorpusExpectation::Query& q : want.after)
         diffs << differ(QStringLiteral("after ") + q.text, q.rows, lines(db.run(q.text)));
     diffs.removeAll(QString());

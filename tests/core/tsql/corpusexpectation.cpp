@@ -22,8 +22,10 @@ CorpusExpectation CorpusExpectation::parse(const QString& text, QString* error) 
         if (line.startsWith(QLatin1Char('#')))
             continue;
         QString rest;
-        if (keyword(line, QStringLiteral("rows"), &rest) && rest.isEmpty()) {
+        if (keyword(line, QStringLiteral("rows"), &rest) &&
+            (rest.isEmpty() || rest == QLatin1String("in any order"))) {
             out.rows = QStringList();
+            out.anyOrder = !rest.isEmpty();
             block = &*out.rows;
         } else if (keyword(line, QStringLiteral("affected"), &rest)) {
             bool ok = false;

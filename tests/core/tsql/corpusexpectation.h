@@ -12,6 +12,8 @@
 //   rows                   the rows of the statement's last result set follow, one a line,
 //   a|b|NULL               cells joined by '|' (numbers without trailing zeros, NULL as NULL);
 //                          no line before the next keyword means no rows
+//   rows in any order      the same, for a statement without ORDER BY whose row order the
+//                          server leaves open
 //   affected 2             the rows the batch inserted, updated or deleted, in all
 //   after SELECT ...       a query run after the statement, inside its transaction; its
 //   x|y                    rows follow as for "rows"
@@ -23,6 +25,7 @@ struct CorpusExpectation {
     };
 
     std::optional<QStringList> rows;
+    bool anyOrder = false;
     std::optional<qint64> affected;
     QList<Query> after;
     QString knownFailing;
