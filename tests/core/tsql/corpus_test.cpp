@@ -58,7 +58,8 @@ QString check(TsqlDb& db, const QString& text, const CorpusExpectation& want) {
         if (!err.isEmpty())
             diffs << err;
         else if (n != *want.affected)
-            diffs << QStringLiteral("affected rows: expected %1, got %2").arg(*want.affected).arg(n);
+            diffs
+                << QStringLiteral("affected rows: expected %1, got %2").arg(*want.affected).arg(n);
     }
     if (want.rows) {
         QStringList expected = *want.rows;
@@ -97,8 +98,8 @@ protected:
 TEST_F(TsqlCorpus, EveryStatementGivesTheServersResultOnTheSeed) {
     QStringList clashes;
     const QMap<QString, QString> files = statementFiles(&clashes);
-    EXPECT_TRUE(clashes.isEmpty()) << "written by hand and generated: "
-                                   << clashes.join(QStringLiteral(", ")).toStdString();
+    EXPECT_TRUE(clashes.isEmpty())
+        << "written by hand and generated: " << clashes.join(QStringLiteral(", ")).toStdString();
     const QDir expectations(QStringLiteral(MES_CORPUS_DIR));
     for (const QString& e : expectations.entryList({QStringLiteral("*.expected")}, QDir::Files)) {
         const QString name = QFileInfo(e).completeBaseName();
@@ -132,7 +133,8 @@ TEST_F(TsqlCorpus, EveryStatementGivesTheServersResultOnTheSeed) {
         }
     }
     if (!known.isEmpty()) {
-        const QString report = QStringLiteral("known dialect differences:\n") + known.join(QLatin1Char('\n'));
+        const QString report =
+            QStringLiteral("known dialect differences:\n") + known.join(QLatin1Char('\n'));
         RecordProperty("known_failing", known.size());
         std::printf("%s\n", qPrintable(report));
     }

@@ -54,8 +54,16 @@ const Entry kEntries[] = {
     {"board_production", [] { return BoardStatements::sangsan(kToday); }},
     {"continue_read_order", [] { return frm_MSG_003::orderStatement(kSeq); }},
     {"continue_update_order", [] { return frm_MSG_003::orderUpdateStatement(kSeq); }},
-    {"menu_rights", [] { return authorityStatement(QStringLiteral("frm_S_dayReport"), QStringLiteral("00001"), QStringLiteral("E01")); }},
-    {"menu_rights_master", [] { return authorityStatement(QStringLiteral("frm_S_dayReport"), QStringLiteral("00001"), masterCode().toLower()); }},
+    {"menu_rights",
+     [] {
+         return authorityStatement(QStringLiteral("frm_S_dayReport"), QStringLiteral("00001"),
+                                   QStringLiteral("E01"));
+     }},
+    {"menu_rights_master",
+     [] {
+         return authorityStatement(QStringLiteral("frm_S_dayReport"), QStringLiteral("00001"),
+                                   masterCode().toLower());
+     }},
     {"start_insert_run", jobStartInsert},
     {"start_number_run", [] { return jobNumberStatement(QStringLiteral("20240305")); }},
     {"startup_clock", [] { return FrmSplash::clockStatement(); }},
