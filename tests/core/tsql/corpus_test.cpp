@@ -1,8 +1,10 @@
 // Every statement text the program sends, as it sends it, translated and run against a
 // database made from the schema script and a small seed; each result is compared with the
 // one the server gives on that data (corpus/<name>.expected, see corpusexpectation.h).
-// Hand-written statements live in corpus/; those the program's builders make are written
-// into the build tree by corpusgen.
+// Hand-written statements (of screens whose builders do not exist yet) live in corpus/;
+// those the program's builders make are written into the build tree by corpusgen. When a
+// builder comes for a hand-written statement, its hand file goes and its line is added to
+// corpusgen's table; a name in both places fails here.
 #include "core/platform/clock.h"
 #include "tests/core/tsql/corpusexpectation.h"
 #include "tests/core/tsql/tsqldb.h"
