@@ -55,9 +55,14 @@ double median(std::vector<double> v) {
 void BM_TranslateCorpusStatement(benchmark::State& state) {
     Fixture& f = fixture();
     QStringList texts;
-    const QDir dir(QStringLiteral(MES_CORPUS_DIR));
-    for (const QString& name : dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name))
-        texts << read(dir.filePath(name));
+    // The hand-written statements and, when built, the ones the builders write.
+    for (const char* folder : {MES_CORPUS_DIR, MES_GENERATED_CORPUS_DIR}) {
+        if (!*folder)
+            continue;
+        const QDir dir(QString::fromUtf8(folder));
+        for (const QString& name : dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name))
+            texts << read(dir.filePath(name));
+    }
     std::vector<std::vector<double>> perStatement(size_t(texts.size()));
     QString out;
     DbError e;

@@ -1,0 +1,105 @@
+// Writes the corpus statements that builders in the program produce, one <name>.sql per
+// builder call, into the folder given as the only argument. The corpus test and the
+// translation bench read them beside the hand-written files, so a change to a builder
+// is checked against the expected result in tests/core/tsql/corpus/<name>.expected.
+#include "boards/boardstatements.h"
+#include "core/startup/frmsplash.h"
+#include "ui/common/frm_msg_003.h"
+#include "ui/common/jobstartsql.h"
+#include "ui/common/modfnwidgets.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+// The corpus fixture's day, order line and worker (see corpus/seed.tsql).
+const QDate kToday(2024, 3, 5);
+const QString kSeq = QStringLiteral("20240305001001");
+
+// A job on the fixture's order line, numbered as the next job of the day.
+QString jobStartInsert() {
+    JobStartValues v;
+    v.prodNo = QStringLiteral("20240305001");
+    v.seq = kSeq;
+    v.opSeq = QStringLiteral("20240305002");
+    v.opSeqSub = firstSubJob(v.opSeq);
+    v.processCode = QStringLiteral("0001");
+    v.equipmentCode = QStringLiteral("EQ1");
+    v.productCode = QStringLiteral("P1");
+    v.jisiQty = QStringLiteral("100");
+    v.jisiDate = QStringLiteral("2024-03-05");
+    v.employeeSu = QStringLiteral("2");
+    v.employeeNo = QStringLiteral("E01");
+    v.userId = QStringLiteral("E01");
+    v.now = QDateTime(kToday, QTime(10, 0, 0));
+    return jobStartInsertStatement(v);
+}
+
+struct Entry {
+    const char* name;
+    std::function<QString()> build;
+};
+
+// A new builder's statement enters the corpus with one line here (file name, builder call on
+// the fixture's values) and its checked result in corpus/<name>.expected.
+const Entry kEntries[] = {
+    {"board_orders", [] { return BoardStatements::suju(kToday); }},
+    {"board_production", [] { return BoardStatements::sangsan(kToday); }},
+    {"continue_read_order", [] { return frm_MSG_003::orderStatement(kSeq); }},
+    {"continue_update_order", [] { return frm_MSG_003::orderUpdateStatement(kSeq); }},
+    {"menu_rights",
+     [] {
+         return authorityStatement(QStringLiteral("frm_S_dayReport"), QStringLiteral("00001"),
+                                   QStringLiteral("E01"));
+     }},
+    {"menu_rights_master",
+     [] {
+         return authorityStatement(QStringLiteral("frm_S_dayReport"), QStringLiteral("00001"),
+                                   masterCode().toLower());
+     }},
+    {"start_insert_run", jobStartInsert},
+    {"start_number_run", [] { return jobNumberStatement(QStringLiteral("20240305")); }},
+    {"startup_clock", [] { return FrmSplash::clockStatement(); }},
+};
+
+// Rewrites a file only when its text changes, so an unchanged build stays up to date.
+bool writeIfChanged(const QString& path, const QByteArray& text) {
+    QFile old(path);
+    if (old.open(QIODevice::ReadOnly) && old.readAll() == text)
+        return true;
+    QSaveFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(text) == text.size() && f.commit();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(QStringLiteral(".")))
+        return 1;
+    QStringList written;
+    for (const Entry& e : kEntries) {
+        written << QString::fromLatin1(e.name) + QStringLiteral(".sql");
+        const QString path = dir.filePath(QString::fromLatin1(e.name) + QStringLiteral(".sql"));
+        if (!writeIfChanged(path, e.build().toUtf8())) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    // A statement whose entry is gone must not linger in the corpus.
+    for (const QString& f : dir.entryList({QStringLiteral("*.sql")}, QDir::Files))
+        if (!written.contains(f))
+            QFile::remove(dir.filePath(f));
+    return 0;
+}
