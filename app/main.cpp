@@ -20,13 +20,8 @@ int main(int argc, char** argv) {
         board->showFullScreen();
     });
     splash->setAttribute(Qt::WA_DeleteOnClose, false);
-    QObject::connect(splash, &FrmSplash::programEnded, &app, [](int code) { QApplication::exit(code); });
     splash->show();
-    if (!splash->Form_Load()) {
-        Notifier::install(nullptr);
-        return 0;
-    }
-    const int rc = QApplication::exec();
+    const int rc = FrmSplash::run(splash);
     Notifier::install(nullptr);
     return rc;
 }

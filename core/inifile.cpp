@@ -1,10 +1,10 @@
 #include "core/inifile.h"
 
+#include "core/platform/filereplace.h"
 #include "core/platform/textcodec.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 bool isSectionLine(const QString& trimmed) {
@@ -122,10 +122,5 @@ bool IniFile::write(const QString& section, const QString& key, const QString& v
     const bool crlf = f.crlf;
 #endif
     const QString eol = crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
-    // Written through a temporary file and renamed, so a power cut never leaves half a file.
-    QSaveFile out(m_path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    out.write(TextCodec::toSystem(f.lines.join(eol) + eol));
-    return out.commit();
+    return FileReplace::write(m_path, TextCodec::toSystem(f.lines.join(eol) + eol));
 }

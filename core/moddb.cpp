@@ -1,6 +1,7 @@
 #include "core/moddb.h"
 
 #include "core/data/odbcconnection.h"
+#include "core/data/odbcvalue.h"
 #include "core/data/sqliteconnection.h"
 #include "core/embeddeddialect.h"
 #include "core/localsettings.h"
@@ -102,9 +103,10 @@ void failRead(const DbError& e, const QString& location) {
 
 QString gfCONNECTION_STRING() {
     return QStringLiteral("DRIVER={") + LocalSettings::current().odbcDriver +
-           QStringLiteral("}") + QStringLiteral(";Server=") + gsDB_SERVER + QStringLiteral(";UID=") +
-           gsDB_USER + QStringLiteral(";PWD=") + gsDB_PWD + QStringLiteral("; database =") +
-           gsDB_NAME + QStringLiteral(";");
+           QStringLiteral("}") + QStringLiteral(";Server=") + odbcAttributeValue(gsDB_SERVER) +
+           QStringLiteral(";UID=") + odbcAttributeValue(gsDB_USER) + QStringLiteral(";PWD=") +
+           odbcAttributeValue(gsDB_PWD) + QStringLiteral("; database =") +
+           odbcAttributeValue(gsDB_NAME) + QStringLiteral(";");
 }
 
 std::unique_ptr<Connection> gfNEW_CONNECTION() {

@@ -14,7 +14,12 @@ public:
     // True when this is the only running copy.
     bool acquire();
 
+    // The lock of this process: its user and executable, in the temporary folder.
     static QString defaultLockPath();
+    // The lock file in `folder` for one user running one executable; the same pair always
+    // gives the same name, any other pair another one.
+    static QString lockPathFor(const QString& user, const QString& executable,
+                               const QString& folder);
 
 private:
     QString m_path;

@@ -92,6 +92,7 @@ QString FrmSplash::clockStatement() {
 
 void FrmSplash::endProgram(int code) {
     m_ended = true;
+    m_exitCode = code;
     Timer1->stop();
     emit programEnded(code);
 }
@@ -102,10 +103,19 @@ void FrmSplash::failAndEnd() {
     endProgram(1);
 }
 
+int FrmSplash::run(FrmSplash* splash) {
+    // An exit request without a running loop would also stop every local loop after it.
+    if (!splash->Form_Load())
+        return splash->exitCode();
+    connect(splash, &FrmSplash::programEnded, QCoreApplication::instance(),
+            [](int code) { QCoreApplication::exit(code); });
+    return QCoreApplication::exec();
+}
+
 bool FrmSplash::Form_Load() {
     if (m_instance && !m_instance->acquire()) {
         MessageBox::info(QStringLiteral("알림"), QStringLiteral("이미 실행중입니다."));
-        endProgram(0);
+        endProgram(1);
         return false;
     }
     gfINI_WRITE_DEFAULTS();
@@ -145,7 +155,7 @@ bool FrmSplash::versionCheck() {
     }
     if (local.isEmpty() || leadingNumber(local) < leadingNumber(web)) {
         SystemServices::current().startDetached(AppPaths::file(LocalSettings::current().updater));
-        endProgram(0);
+        endProgram(1);
         return false;
     }
     return true;

@@ -12,7 +12,8 @@ class SingleInstance;
 // The first screen: refuses a second copy, loads the configuration, checks the version on
 // the plant web server (handing over to the updater when ours is older), refreshes the
 // fallback picture, then one second later connects, sets the clock from the server and
-// opens the first board. Where the program must end, programEnded(code) is emitted.
+// opens the first board. Where the program must end, programEnded(code) is emitted; every
+// early end (second copy, updater hand-over, server unreachable) has the exit code 1.
 class FrmSplash : public QWidget {
     Q_OBJECT
 public:
@@ -23,6 +24,10 @@ public:
     // Loading: steps up to enabling Timer1. Returns false when the program ends here.
     bool Form_Load();
     bool ended() const { return m_ended; }
+    int exitCode() const { return m_exitCode; }
+    // Runs loading and then the event loop; the program's exit code, also when loading
+    // already ended it (the loop never runs then, so its exit request would be lost).
+    static int run(FrmSplash* splash);
 
     // The longest leading part of the text that reads as a decimal number; 0 when none.
     static double leadingNumber(const QString& text);
@@ -50,4 +55,5 @@ private:
     SingleInstance* m_instance;
     BoardOpener m_openBoard;
     bool m_ended = false;
+    int m_exitCode = 0;
 };

@@ -107,6 +107,41 @@ TEST_F(IniTest, ReadOnlyFileIsReadAsItStands) {
     EXPECT_EQ(gsDB_USER, QStringLiteral("None"));
 }
 
+// Where no temporary file can be made beside conf.ini, the file itself is rewritten, so hand
+// edits of the written keys still do not outlive a start. A directory in the way of the
+// temporary name stops it even for root; a read-only folder does so for everybody else.
+TEST_F(IniTest, NoTemporaryFilePossibleRewritesInPlace) {
+    const QString conf = path(QStringLiteral("conf.ini"));
+    for (const bool readOnlyFolder : {false, true}) {
+        if (readOnlyFolder && geteuid() == 0)
+            continue;
+        writeConf("[DB_SETTING]\nIMIP=10.9.9.9,1433\nDBNAME=HAND\nCOMGB=X1\n");
+        if (readOnlyFolder)
+            ASSERT_TRUE(QFile::setPermissions(folder(), QFile::ReadOwner | QFile::ExeOwner));
+        else
+            ASSERT_TRUE(QDir(folder()).mkdir(QStringLiteral("conf.ini.tmp")));
+        start();
+        QFile::setPermissions(folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir(folder()).rmdir(QStringLiteral("conf.ini.tmp"));
+        EXPECT_EQ(gsDB_SERVER, QStringLiteral("127.0.0.1,1433")) << readOnlyFolder;
+        EXPECT_EQ(gsDB_NAME, QStringLiteral("MES_TALVEN")) << readOnlyFolder;
+        EXPECT_EQ(gsCOM_GB, QStringLiteral("X1")) << readOnlyFolder;
+        const QString text = readFile(QStringLiteral("conf.ini"));
+        EXPECT_TRUE(text.startsWith(QStringLiteral("[DB_SETTING]\nIMIP=127.0.0.1,1433\nDBNAME=MES_TALVEN\n")))
+            << text.toStdString();
+        EXPECT_TRUE(text.endsWith(QStringLiteral("FTPPass=pelt\n"))) << text.toStdString();
+    }
+    // Everywhere else the new text goes to a temporary file that replaces the old one: a
+    // second name of the old file keeps the old text.
+    writeConf("[DB_SETTING]\nIMIP=10.9.9.9,1433\n");
+    const QString oldName = path(QStringLiteral("conf.old"));
+    ASSERT_EQ(::link(QFile::encodeName(conf).constData(), QFile::encodeName(oldName).constData()), 0);
+    start();
+    EXPECT_EQ(gsDB_SERVER, QStringLiteral("127.0.0.1,1433"));
+    EXPECT_EQ(readFile(QStringLiteral("conf.old")), QStringLiteral("[DB_SETTING]\nIMIP=10.9.9.9,1433\n"));
+    EXPECT_FALSE(QFile::exists(conf + QStringLiteral(".tmp")));
+}
+
 TEST(IniFileTest, FirstOfDuplicatesWinsAndQuotesAreDropped) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("x.ini"));

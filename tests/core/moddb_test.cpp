@@ -172,13 +172,36 @@ TEST_F(ModDbTest, ReconnectPromptRetryOpensAndConfirms) {
     EXPECT_EQ(notifier.shown.last().icon, Notifier::Icon::Information);
 }
 
-TEST(ConnectionStringTest, ExactOdbcForm) {
+TEST(ConnectionStringTest, ValuesThatWouldBreakTheStringAreBraced) {
     LocalSettings::current() = LocalSettings::defaults();
-    gsDB_SERVER = QStringLiteral("10.1.1.1,1433");
-    gsDB_USER = QStringLiteral("sa");
-    gsDB_PWD = QStringLiteral("pw");
-    gsDB_NAME = QStringLiteral("MES_TALVEN");
-    EXPECT_EQ(gfCONNECTION_STRING(),
-              QStringLiteral("DRIVER={SQL Server};Server=10.1.1.1,1433;UID=sa;PWD=pw; database =MES_TALVEN;"));
+    struct Case {
+        QString server, user, pwd, db, expected;
+    };
+    const QString h = QStringLiteral("DRIVER={SQL Server};Server=");
+    const Case cases[] = {
+        // Plain values stay exactly as they were, '=' and other punctuation included.
+        {QStringLiteral("10.1.1.1,1433"), QStringLiteral("sa"), QStringLiteral("!417$dartel"),
+         QStringLiteral("MES_TALVEN"),
+         h + QStringLiteral("10.1.1.1,1433;UID=sa;PWD=!417$dartel; database =MES_TALVEN;")},
+        {QStringLiteral("h"), QStringLiteral("a=b"), QString(), QString(),
+         h + QStringLiteral("h;UID=a=b;PWD=; database =;")},
+        // ';' would end the value, '}' would end a braced one, '{' would start one.
+        {QStringLiteral("h"), QStringLiteral("sa"), QStringLiteral("pw;UID=x"), QStringLiteral("d"),
+         h + QStringLiteral("h;UID=sa;PWD={pw;UID=x}; database =d;")},
+        {QStringLiteral("h"), QStringLiteral("sa"), QStringLiteral("a}b;"), QStringLiteral("d"),
+         h + QStringLiteral("h;UID=sa;PWD={a}}b;}; database =d;")},
+        {QStringLiteral("h"), QStringLiteral("u;1"), QStringLiteral("{pw"), QStringLiteral("d"),
+         h + QStringLiteral("h;UID={u;1};PWD={{pw}; database =d;")},
+        // Outer spaces are kept only inside braces.
+        {QStringLiteral("h"), QStringLiteral("sa"), QStringLiteral(" pw "), QStringLiteral("d"),
+         h + QStringLiteral("h;UID=sa;PWD={ pw }; database =d;")},
+    };
+    for (const Case& c : cases) {
+        gsDB_SERVER = c.server;
+        gsDB_USER = c.user;
+        gsDB_PWD = c.pwd;
+        gsDB_NAME = c.db;
+        EXPECT_EQ(gfCONNECTION_STRING(), c.expected) << c.pwd.toStdString();
+    }
     gsDB_SERVER = gsDB_USER = gsDB_PWD = gsDB_NAME = QString();
 }

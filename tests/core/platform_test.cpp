@@ -2,6 +2,9 @@
 #include "core/platform/singleinstance.h"
 #include "core/platform/textcodec.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -19,9 +22,24 @@ TEST(SingleInstanceTest, SecondCopyIsRefusedUntilTheFirstEnds) {
 }
 
 TEST(SingleInstanceTest, LockNameDependsOnUserAndExecutable) {
-    const QString path = SingleInstance::defaultLockPath();
-    EXPECT_TRUE(path.endsWith(QStringLiteral(".lock")));
-    EXPECT_EQ(path, SingleInstance::defaultLockPath());
+    const QString tmp = QDir::tempPath();
+    const auto lock = [&](const char* user, const char* exe) {
+        return SingleInstance::lockPathFor(QString::fromUtf8(user), QString::fromUtf8(exe), tmp);
+    };
+    const QString base = lock("kim", "/opt/mes/Report_TALVEN");
+    EXPECT_EQ(base, lock("kim", "/opt/mes/Report_TALVEN"));
+    EXPECT_EQ(QFileInfo(base).absolutePath(), QFileInfo(tmp).absoluteFilePath());
+    EXPECT_TRUE(base.endsWith(QStringLiteral(".lock")));
+    const QString others[] = {lock("lee", "/opt/mes/Report_TALVEN"), lock("kim", "/opt/mes2/Report_TALVEN"),
+                              lock("kim", "/opt/mes/Report_TALVEN2"), lock("", "/opt/mes/Report_TALVEN")};
+    for (const QString& other : others)
+        EXPECT_NE(other, base);
+    // The parts are kept apart: moving text from the user into the path is another pair.
+    EXPECT_NE(lock("kim|", "x"), lock("kim", "|x"));
+    // This process's lock is the one of its user and its executable.
+    const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+    EXPECT_EQ(SingleInstance::defaultLockPath(),
+              SingleInstance::lockPathFor(user, QCoreApplication::applicationFilePath(), tmp));
 }
 
 TEST(ClockTest, FixedRunningAndReset) {

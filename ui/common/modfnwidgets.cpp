@@ -3,7 +3,7 @@
 #include "core/moddb.h"
 #include "core/modbas.h"
 #include "core/modfn.h"
-#include "core/platform/inputmethod.h"
+#include "ui/common/imeenglishfilter.h"
 
 #include <QWidget>
 
@@ -24,8 +24,10 @@ void gfIME_ENGLISH(QWidget* textBox) {
         return;
     textBox->setInputMethodHints(textBox->inputMethodHints() | Qt::ImhLatinOnly |
                                  Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
-    if (textBox->testAttribute(Qt::WA_WState_Created))
-        InputMethod::setAlphanumeric(quintptr(textBox->winId()));
+    if (ImeEnglishFilter::applyNow(textBox))
+        return;
+    if (!textBox->findChild<ImeEnglishFilter*>(QString(), Qt::FindDirectChildrenOnly))
+        new ImeEnglishFilter(textBox);
 }
 
 QString authorityStatement(const QString& screenName, const QString& prefix, const QString& userId) {

@@ -4,7 +4,6 @@
 #include "core/data/dberror.h"
 #include "core/modbas.h"
 #include "core/moddb.h"
-#include "tests/support/droppedconnection.h"
 #include "ui/common/chartview.h"
 #include "ui/common/clschart.h"
 
@@ -113,36 +112,13 @@ TEST_F(ChartBindTest, FailuresTakeTheErrorPath) {
     }
 }
 
-TEST_F(ChartBindTest, ClosedConnectionGivesMinus99AndLeavesTheChart) {
-    bind(QStringLiteral("day = '03-03'"));
+TEST_F(ChartBindTest, GanttOnClosedConnectionGivesMinus99) {
+    gantt(QStringLiteral("day = '03-03'"));
     gCon->close();
-    EXPECT_EQ(bind(QStringLiteral("1 = 1")), -99);
-    EXPECT_EQ(cc.SetbindRSGantt(QStringLiteral("SELECT day, qty FROM prod"), QStringLiteral("day"),
-                                QStringLiteral("qty"), QStringLiteral("frm_S_test")),
-              -99);
+    EXPECT_EQ(gantt(QStringLiteral("1 = 1")), -99);
     EXPECT_TRUE(gConClosed());
     EXPECT_EQ(view->pointLabel(0), QStringLiteral("03-03"));
-    EXPECT_FALSE(notifier.busy());
     EXPECT_EQ(log(), QStringLiteral("<missing>"));
-}
-
-TEST_F(ChartBindTest, DroppedConnectionIsOpenedAgain) {
-    gCon = std::make_unique<DroppedConnection>();
-    EXPECT_EQ(bind(QStringLiteral("1 = 1")), 0);
-    ASSERT_FALSE(gConClosed());
-    EXPECT_EQ(dynamic_cast<DroppedConnection*>(gCon.get()), nullptr);
-    EXPECT_TRUE(log().contains(QStringLiteral("-2147467259")));
-    EXPECT_TRUE(notifier.shown.isEmpty());
-    EXPECT_EQ(bind(QStringLiteral("day = '03-01'")), 0);
-    EXPECT_EQ(view->pointCount(), 1);
-}
-
-TEST_F(ChartBindTest, SharedResultLeftOpenIsAnError) {
-    ASSERT_TRUE(gfOPEN_RS(QStringLiteral("SELECT day FROM prod"), false, QStringLiteral("x")));
-    EXPECT_EQ(bind(QStringLiteral("day = '03-01'")), 0);
-    EXPECT_EQ(logRecords(), 1);
-    EXPECT_FALSE(gRs.isOpen());
-    EXPECT_EQ(view->pointCount(), 0);
 }
 
 TEST_F(ChartBindTest, GanttDealsRecordsIntoStartAndEndLists) {

@@ -4,7 +4,6 @@
 #include "core/data/dberror.h"
 #include "core/modbas.h"
 #include "core/moddb.h"
-#include "tests/support/droppedconnection.h"
 
 namespace {
 const QString kItems = QStringLiteral(
@@ -54,45 +53,6 @@ TEST_F(BindTest, NoRowsKeepsHeadersAndLayout) {
     EXPECT_EQ(spread->GetText(2, -1000), QStringLiteral("수량"));
     EXPECT_EQ(spread->GetColID(3), QStringLiteral("memo"));
     EXPECT_EQ(spread->GetCellType(2, 1), 13);
-}
-
-TEST_F(BindTest, ClosedConnectionGivesMinus99AndKeepsRows) {
-    load(QStringLiteral("SELECT code, qty, memo FROM items ORDER BY code"));
-    gCon->close();
-    EXPECT_EQ(load(QStringLiteral("SELECT code FROM items")), -99);
-    EXPECT_TRUE(gConClosed()); // not reopened by the grid
-    EXPECT_EQ(spread->MaxRows(), 3);
-    EXPECT_EQ(spread->GetText(1, 3), QStringLiteral("C3"));
-    EXPECT_FALSE(notifier.busy());
-}
-
-TEST_F(BindTest, FailingStatementGivesZeroLogsCallerOnceAndKeepsRows) {
-    load(QStringLiteral("SELECT code, qty, memo FROM items ORDER BY code"));
-    EXPECT_EQ(load(QStringLiteral("SELECT nosuch FROM items")), 0);
-    EXPECT_EQ(spread->MaxRows(), 3);
-    EXPECT_EQ(log().count(QStringLiteral("ERR LOCATION : frm_S_test")), 1) << log().toStdString();
-    EXPECT_TRUE(boxes.empty()); // the wrapper shows nothing of its own
-    EXPECT_TRUE(notifier.shown.isEmpty()) << notifier.texts().join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(log().contains(QStringLiteral("ERR NO("))); // the description is in the log
-    EXPECT_FALSE(gRs.isOpen());
-    EXPECT_FALSE(notifier.busy());
-}
-
-TEST_F(BindTest, SharedResultLeftOpenIsAnErrorAndGetsClosed) {
-    ASSERT_TRUE(gfOPEN_RS(QStringLiteral("SELECT code FROM items"), false, QStringLiteral("x")));
-    EXPECT_EQ(load(QStringLiteral("SELECT code, qty, memo FROM items")), 0);
-    EXPECT_FALSE(gRs.isOpen());
-    EXPECT_EQ(load(QStringLiteral("SELECT code, qty, memo FROM items")), 3);
-}
-
-TEST_F(BindTest, DroppedConnectionIsOpenedAgain) {
-    gCon = std::make_unique<DroppedConnection>();
-    EXPECT_EQ(load(QStringLiteral("SELECT code, qty, memo FROM items")), 0);
-    ASSERT_FALSE(gConClosed());
-    EXPECT_EQ(dynamic_cast<DroppedConnection*>(gCon.get()), nullptr); // a new connection
-    EXPECT_TRUE(log().contains(QStringLiteral("-2147467259")));
-    EXPECT_TRUE(log().contains(QStringLiteral("frm_S_test")));
-    EXPECT_EQ(load(QStringLiteral("SELECT code, qty, memo FROM items")), 3);
 }
 
 TEST_F(BindTest, LoadingDropsMarksAndCellSettingsOfTheOldRows) {
