@@ -1,4 +1,5 @@
-#include "boards/frm_s_imgshow_suju.h"
+#include "boards/boardcycle.h"
+#include "boards/imgshowboard.h"
 #include "core/platform/singleinstance.h"
 #include "core/startup/frmsplash.h"
 #include "ui/common/widgetnotifier.h"
@@ -13,8 +14,8 @@ int main(int argc, char** argv) {
     WidgetNotifier notifier;
     Notifier::install(&notifier);
     SingleInstance instance;
-    auto* splash = new FrmSplash(&instance, [] {
-        auto* board = new frm_S_ImgSHow_Suju;
+    auto* splash = new FrmSplash(&instance, [&app] {
+        ImgShowBoard* board = BoardCycle::ordersAndProduction(&app)->start();
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             board->setGeometry(screen->geometry());
         board->showFullScreen();

@@ -1,7 +1,6 @@
 #include "boards/frm_s_imgshow_sangsan.h"
 
 #include "boards/boardstatements.h"
-#include "boards/frm_s_imgshow_suju.h"
 #include "core/platform/clock.h"
 
 frm_S_ImgSHow_Sangsan::frm_S_ImgSHow_Sangsan(QWidget* parent) : ImgShowBoard(texts(), parent) {
@@ -28,8 +27,4 @@ BoardTexts frm_S_ImgSHow_Sangsan::texts() {
 
 QString frm_S_ImgSHow_Sangsan::statement() const {
     return BoardStatements::sangsan(Clock::today());
-}
-
-ImgShowBoard* frm_S_ImgSHow_Sangsan::createNext() const {
-    return new frm_S_ImgSHow_Suju;
 }

@@ -11,5 +11,4 @@ public:
 
 protected:
     QString statement() const override;
-    ImgShowBoard* createNext() const override;
 };

@@ -1,7 +1,6 @@
 #include "boards/frm_s_imgshow_suju.h"
 
 #include "boards/boardstatements.h"
-#include "boards/frm_s_imgshow_sangsan.h"
 #include "core/platform/clock.h"
 
 frm_S_ImgSHow_Suju::frm_S_ImgSHow_Suju(QWidget* parent) : ImgShowBoard(texts(), parent) {
@@ -28,8 +27,4 @@ BoardTexts frm_S_ImgSHow_Suju::texts() {
 
 QString frm_S_ImgSHow_Suju::statement() const {
     return BoardStatements::suju(Clock::today());
-}
-
-ImgShowBoard* frm_S_ImgSHow_Suju::createNext() const {
-    return new frm_S_ImgSHow_Sangsan;
 }

@@ -112,22 +112,16 @@ void ImgShowBoard::Timer1_Timer() {
     ProgressBar1->setValue(0);
     m_cycle += 100;
     if (m_cycle == 200)
-        handOver();
+        endCycle();
     else
         lsQuery();
 }
 
-void ImgShowBoard::handOver() {
+void ImgShowBoard::endCycle() {
     m_formStart.clear();
     m_cycle = 0;
     Timer1->stop();
-    ImgShowBoard* next = createNext();
-    next->setGeometry(geometry());
-    next->setWindowState(windowState());
-    next->show();
-    next->Timer1->start();
-    emit handedOver(next);
-    close();
+    emit cycleEnded();
 }
 
 void ImgShowBoard::queryFailed() {

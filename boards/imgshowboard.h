@@ -28,7 +28,8 @@ struct BoardTexts {
 
 // A full-screen board: title, clock, a two-series chart and a one-row summary grid of five
 // totals. Every 100 ms the progress bar advances; after 10 s the board fills itself, after
-// 20 s it shows its partner board and closes. Only the board on screen cycles.
+// 20 s it stops and signals the end of its cycle (BoardCycle then shows the next board and
+// closes this one).
 class ImgShowBoard : public QWidget {
     Q_OBJECT
 public:
@@ -57,18 +58,17 @@ public:
     QTimer* Timer2;
 
 signals:
-    // Emitted when this board has shown its partner and is about to close.
-    void handedOver(ImgShowBoard* next);
+    // The 20 s are over: the board has stopped cycling and waits to be replaced.
+    void cycleEnded();
 
 protected:
     explicit ImgShowBoard(BoardTexts texts, QWidget* parent);
     virtual QString statement() const = 0;
-    virtual ImgShowBoard* createNext() const = 0;
 
 private:
     void layOutGrids();
     void fillChart();
-    void handOver();
+    void endCycle();
     void queryFailed();
 
     BoardTexts m_texts;

@@ -14,6 +14,9 @@
 namespace {
 constexpr int kTimeoutSeconds = 100;
 
+// The error reporter offers the reconnect prompt through this hook when gCon is closed.
+[[maybe_unused]] const bool kReconnectHooked = (setErrLogReconnectHook(&gfDB_RECONNECT), true);
+
 DbError closedError() {
     return DbError::make(3704, QStringLiteral("Operation is not allowed when the object is closed."));
 }

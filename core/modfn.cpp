@@ -1,6 +1,5 @@
 #include "core/modfn.h"
 
-#include "core/moddb.h"
 #include "core/modbas.h"
 #include "core/notifier.h"
 #include "core/platform/apppaths.h"
@@ -11,6 +10,11 @@
 
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
+ReconnectHook g_reconnectHook = nullptr;
+} // namespace
+
+void setErrLogReconnectHook(ReconnectHook hook) {
+    g_reconnectHook = hook;
 }
 
 QString gfSQL_STR(const QVariant& value) {
@@ -50,8 +54,8 @@ QString errLogFile(const QDateTime& at) {
 void gfERR_LOG(const DbError& err, const QString& message, const QString& location) {
     if (gRs.isOpen())
         gRs.close();
-    if (gConClosed())
-        gfDB_RECONNECT();
+    if (gConClosed() && g_reconnectHook)
+        g_reconnectHook();
     if (!message.isEmpty())
         Notifier::current().message(Notifier::Icon::None, appTitle(), message);
     Notifier::current().setBusy(false);

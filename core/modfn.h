@@ -15,6 +15,11 @@ void gfMSG_INFO(const QString& text);
 // to the monthly error log. Never fails outward.
 void gfERR_LOG(const DbError& err, const QString& message, const QString& location);
 
+// What gfERR_LOG runs when it finds the connection closed. The statement helpers install
+// their reconnect prompt here, so the error reporter does not depend on them.
+using ReconnectHook = void (*)();
+void setErrLogReconnectHook(ReconnectHook hook);
+
 // The record gfERR_LOG appends (without the closing line break it adds).
 QString errLogRecord(const DbError& err, const QString& message, const QString& location,
                      const QDateTime& at);

@@ -1,5 +1,6 @@
 #include "boards/boardstatements.h"
 #include "boards/frm_s_imgshow_sangsan.h"
+#include "boards/boardcycle.h"
 #include "boards/frm_s_imgshow_suju.h"
 #include "core/modbas.h"
 #include "core/moddb.h"
@@ -140,10 +141,13 @@ TEST_F(BoardTest, ProductionBoardYesterdayTodayTomorrow) {
 }
 
 TEST_F(BoardTest, CycleFillsAtHundredTicksAndHandsOverAtTwoHundred) {
-    auto* first = new frm_S_ImgSHow_Suju;
+    std::unique_ptr<BoardCycle> cycle(BoardCycle::ordersAndProduction());
+    ImgShowBoard* first = cycle->start();
+    ASSERT_NE(qobject_cast<frm_S_ImgSHow_Suju*>(first), nullptr);
     QPointer<ImgShowBoard> firstAlive(first);
     QPointer<ImgShowBoard> next;
-    QObject::connect(first, &ImgShowBoard::handedOver, first, [&next](ImgShowBoard* b) { next = b; });
+    QObject::connect(cycle.get(), &BoardCycle::handedOver, cycle.get(),
+                     [&next](ImgShowBoard* b) { next = b; });
     EXPECT_EQ(first->form_Start(), QStringLiteral("GO"));
     EXPECT_TRUE(first->Timer1->isActive());
     EXPECT_EQ(first->Timer1->interval(), 100);
@@ -170,6 +174,15 @@ TEST_F(BoardTest, CycleFillsAtHundredTicksAndHandsOverAtTwoHundred) {
     EXPECT_EQ(first->ProgressBar1->value(), 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(firstAlive.isNull()); // closed and unloaded
+    EXPECT_EQ(cycle->current(), next.data());
+
+    // The production board hands back to a new order/shipment board.
+    QPointer<ImgShowBoard> second = next;
+    tick(*second, 200);
+    ASSERT_FALSE(next.isNull());
+    EXPECT_NE(qobject_cast<frm_S_ImgSHow_Suju*>(next.data()), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(second.isNull());
     delete next.data();
 }
 

@@ -1,0 +1,33 @@
+# Fails when a source of core/ (outside core/startup, the start-up screen) includes a header of
+# Qt's screen modules: core links Qt Core, Sql, Network and SerialPort only. A bare name such
+# as <QWidget> fails to compile there already; this also catches <QtWidgets/QWidget>, which the
+# Qt root include folder would let through.
+#   cmake -DSOURCE_DIR=<checkout> -DSCREEN_HEADER_DIRS=<dir;dir> -P check_layering.cmake
+file(GLOB_RECURSE sources "${SOURCE_DIR}/core/*.h" "${SOURCE_DIR}/core/*.cpp")
+set(offending "")
+foreach(source IN LISTS sources)
+  if(source MATCHES "/core/startup/")
+    continue()
+  endif()
+  file(STRINGS "${source}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+  foreach(line IN LISTS lines)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]+)[>\"].*" "\\1" header "${line}")
+    set(screen FALSE)
+    if(header MATCHES "^(QtWidgets|QtGui|QtPrintSupport|QtCharts)/")
+      set(screen TRUE)
+    else()
+      foreach(dir IN LISTS SCREEN_HEADER_DIRS)
+        if(EXISTS "${dir}/${header}" AND NOT IS_DIRECTORY "${dir}/${header}")
+          set(screen TRUE)
+        endif()
+      endforeach()
+    endif()
+    if(screen)
+      file(RELATIVE_PATH rel "${SOURCE_DIR}" "${source}")
+      string(APPEND offending "  ${rel}: ${header}\n")
+    endif()
+  endforeach()
+endforeach()
+if(offending)
+  message(FATAL_ERROR "core/ includes screen headers (only core/startup and ui/ may):\n${offending}")
+endif()
