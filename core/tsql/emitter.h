@@ -70,6 +70,7 @@ private:
     Value column(const Expr& e, const Scope& scope);
     Value binary(const Expr& e, const Scope& scope);
     Value function(const Expr& e, const Scope& scope);
+    Value dateOrTextFunction(const Expr& e, const Scope& scope);
     Value cast(const Expr& e, const Scope& scope);
     Value caseExpr(const Expr& e, const Scope& scope);
     Value objectId(const Expr& e);

@@ -48,8 +48,15 @@ namespace {
 constexpr int kCacheLimit = 512;
 
 DbError errorOf(const TranslateError& e) {
-    return DbError::make(e.kind() == TranslateError::Kind::Syntax ? 102 : kGenericErrorNumber,
-                         e.message());
+    switch (e.kind()) {
+    case TranslateError::Kind::Syntax:
+        return DbError::make(102, e.message());
+    case TranslateError::Kind::Type:
+        return DbError::make(e.serverNumber(), e.message());
+    case TranslateError::Kind::Unsupported:
+        break;
+    }
+    return DbError::make(kCommandErrorNumber, e.message());
 }
 
 // The server's error numbers for the messages of the runtime functions.

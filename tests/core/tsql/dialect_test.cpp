@@ -87,7 +87,7 @@ TEST_F(TsqlDialectTest, ErrorsCarryTheServersNumbers) {
         {"SELECT 1 / 0", 8134},
         {"SELECT CAST('' AS NUMERIC(5,2))", 8114},
         {"SELECT FROM", 102},
-        {"SELECT ROW_NUMBER() OVER (ORDER BY 1)", -2147467259},
+        {"SELECT ROW_NUMBER() OVER (ORDER BY 1)", kCommandErrorNumber},
     };
     for (const Case& c : cases) {
         Recordset rs;
@@ -147,5 +147,5 @@ TEST_F(TsqlDialectTest, TranslationShowsTheSqliteText) {
     DbError e;
     ASSERT_TRUE(db.dialect().translate(db.connection().handle(),
                                        QStringLiteral("SELECT TOP 1 n + s AS x FROM T WHERE s = 'a'"), &out, &e));
-    EXPECT_EQ(out, QStringLiteral("SELECT (\"n\" + tsql_to_int(\"s\")) AS \"x\" FROM \"T\" WHERE (\"s\" = 'a' COLLATE TSQL_CI) LIMIT 1;"));
+    EXPECT_EQ(out, QStringLiteral("SELECT tsql_check_int((\"n\" + tsql_to_int(\"s\"))) AS \"x\" FROM \"T\" WHERE (\"s\" = 'a' COLLATE TSQL_CI) LIMIT 1;"));
 }
