@@ -281,6 +281,8 @@ Emitter::Source Emitter::tableSource(const ObjectName& n, const QString& alias) 
         src.known = true;
         for (const ColumnInfo& c : info->columns)
             src.cols.push_back({c.name, c.type});
+    } else {
+        m_sawUnknownTable = true;
     }
     return src;
 }
@@ -299,6 +301,7 @@ QString Emitter::insert(const Statement& s) {
     QString schema;
     const QString table = tableName(s.target, &schema);
     const TableInfo* info = m_catalog.table(schema, s.target.name);
+    m_sawUnknownTable = m_sawUnknownTable || !info;
     QStringList columns = s.columns;
     std::vector<SqlType> types;
     if (columns.isEmpty() && info) {

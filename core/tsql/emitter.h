@@ -26,6 +26,8 @@ public:
     QString statement(const Statement& s);
     // The condition of an IF as a query of one value, 1 or 0.
     QString condition(const Expr& e);
+    // Whether a statement named a table the catalogue does not know (yet).
+    bool sawUnknownTable() const { return m_sawUnknownTable; }
 
     struct Col {
         QString name;
@@ -80,6 +82,7 @@ private:
     Value toColumnType(const Value& v, SqlType target);
 
     Catalog& m_catalog;
+    bool m_sawUnknownTable = false;
 };
 
 } // namespace tsql

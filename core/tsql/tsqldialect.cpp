@@ -5,6 +5,7 @@
 #include "core/tsql/emitter.h"
 #include "core/tsql/parser.h"
 #include "core/tsql/translateerror.h"
+#include "core/tsql/translationcache.h"
 #include "core/tsql/tsqlextension.h"
 
 #include <QFileInfo>
@@ -28,6 +29,7 @@ public:
 
     SqliteCatalog catalog;
     QHash<QString, std::shared_ptr<CachedBatch>> cache;
+    TranslationCache translations{256}; // translate()'s results by text
     std::recursive_mutex mutex;
     TsqlDialect* owner = nullptr;
     sqlite3* db = nullptr;
@@ -35,6 +37,7 @@ public:
     void schemaChanged() {
         catalog.clear();
         cache.clear();
+        translations.clear();
     }
 };
 
@@ -315,6 +318,14 @@ bool TsqlDialect::runBatch(SqliteSession& session, const QString& text,
 
 bool TsqlDialect::translate(sqlite3* db, const QString& text, QString* sqliteText, DbError* err) {
     std::shared_ptr<HandleState> state = stateOf(db);
+    std::unique_lock<std::recursive_mutex> lock;
+    if (state) {
+        lock = std::unique_lock(state->mutex);
+        if (const QString* cached = state->translations.find(text)) {
+            *sqliteText = *cached;
+            return true;
+        }
+    }
     SqliteCatalog fallback(db);
     Catalog& catalog = state ? static_cast<Catalog&>(state->catalog) : fallback;
     try {
@@ -324,6 +335,10 @@ bool TsqlDialect::translate(sqlite3* db, const QString& text, QString* sqliteTex
         for (const StatementPtr& s : batch.statements)
             describe(emitter, *s, out, 0);
         *sqliteText = out.join(QLatin1Char('\n'));
+        // A table that does not exist yet may come from another connection; only what the
+        // catalogue knows fully is kept, and the catalogue's changes clear it.
+        if (state && !emitter.sawUnknownTable())
+            state->translations.insert(text, *sqliteText);
         return true;
     } catch (const TranslateError& e) {
         if (err)

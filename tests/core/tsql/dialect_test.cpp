@@ -149,3 +149,27 @@ TEST_F(TsqlDialectTest, TranslationShowsTheSqliteText) {
                                        QStringLiteral("SELECT TOP 1 n + s AS x FROM T WHERE s = 'a'"), &out, &e));
     EXPECT_EQ(out, QStringLiteral("SELECT tsql_check_int((\"n\" + tsql_to_int(\"s\"))) AS \"x\" FROM \"T\" WHERE (\"s\" = 'a' COLLATE TSQL_CI) LIMIT 1;"));
 }
+
+// translate() keeps its results; a schema change through the dialect, and a table that
+// appears later on another connection, must still reach them.
+TEST_F(TsqlDialectTest, KeptTranslationsFollowTheSchema) {
+    TsqlDb db(file());
+    auto shown = [&](const char* text) {
+        QString out;
+        DbError e;
+        EXPECT_TRUE(db.dialect().translate(db.connection().handle(), QString::fromUtf8(text), &out, &e))
+            << e.description.toStdString();
+        return out;
+    };
+    ASSERT_EQ(db.exec(QStringLiteral("CREATE TABLE T (n varchar(5))")), QString());
+    EXPECT_TRUE(shown("SELECT n + 1 FROM T").contains(QStringLiteral("tsql_to_int(\"n\")")));
+    EXPECT_TRUE(shown("SELECT n + 1 FROM T").contains(QStringLiteral("tsql_to_int(\"n\")")));
+    ASSERT_EQ(db.exec(QStringLiteral("DROP TABLE T\nCREATE TABLE T (n int)")), QString());
+    EXPECT_FALSE(shown("SELECT n + 1 FROM T").contains(QStringLiteral("tsql_to_int")));
+
+    const char* global = "SELECT k + 1 FROM ##G";
+    EXPECT_TRUE(shown(global).contains(QStringLiteral("tsql_add")));
+    TsqlDb other(file());
+    ASSERT_EQ(other.exec(QStringLiteral("CREATE TABLE ##G (k int)")), QString());
+    EXPECT_TRUE(shown(global).contains(QStringLiteral("tsql_check_int")));
+}
