@@ -600,16 +600,19 @@ void checkInt(sqlite3_context* ctx, int, sqlite3_value** argv) {
             return;
         }
     } else if (sqlite3_value_type(v) == SQLITE_FLOAT) {
-        // SQLite turns an overflowing integer operation into a real.
-        sqlite3_result_error(ctx, kIntOverflow, -1);
-        return;
+        // SQLite turns an integer operation that overflows 64 bits into a real.
+        const double d = sqlite3_value_double(v);
+        if (!(d >= std::numeric_limits<int32_t>::min() && d <= std::numeric_limits<int32_t>::max())) {
+            sqlite3_result_error(ctx, kIntOverflow, -1);
+            return;
+        }
     }
     sqlite3_result_value(ctx, v);
 }
 
 // tsql_check_bigint(x): SQLite gives a real where 64-bit integer arithmetic overflows.
 void checkBigInt(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_FLOAT) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_FLOAT && !(std::fabs(sqlite3_value_double(argv[0])) < 9.2e18)) {
         sqlite3_result_error(ctx, kBigIntOverflow, -1);
         return;
     }

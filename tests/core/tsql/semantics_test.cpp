@@ -174,6 +174,8 @@ const Case kCases[] = {
      "ERROR 8115: Arithmetic overflow error converting expression to data type int."},
     {"int_overflow_sum", "INSERT INTO T (n) VALUES (2147483647)\nINSERT INTO T (n) VALUES (1)", "SELECT SUM(n) FROM T",
      "ERROR 8115: Arithmetic overflow error converting expression to data type int."},
+    {"bigint_overflow_column", "CREATE TABLE B (b bigint)\nINSERT INTO B VALUES ('9223372036854775807')", "SELECT b + 1 FROM B",
+     "ERROR 8115: Arithmetic overflow error converting expression to data type bigint."},
     {"bigint_sum_of_int", "INSERT INTO T (n) VALUES (2147483647)\nINSERT INTO T (n) VALUES (2147483647)",
      "SELECT SUM(CAST(n AS BIGINT)), MAX(n) + CAST(1 AS BIGINT), COUNT(*) * 2 FROM T", "4294967294|2147483648|4"},
 
