@@ -220,6 +220,15 @@ void expectArgs(const Expr& e, size_t min, size_t max) {
 
 } // namespace
 
+QString literalPlaceholder(int tokenIndex) {
+    return QLatin1Char('\x01') + QString::number(tokenIndex) + QLatin1Char('\x02');
+}
+
+void Emitter::needsValue(const Expr& e) const {
+    if (m_placeholders && e.kind == ExprKind::String)
+        throw NotTemplatable{};
+}
+
 // ---- statements -----------------------------------------------------------------------------
 
 QString Emitter::statement(const Statement& s) {
@@ -883,6 +892,10 @@ Value Emitter::expr(const Expr& e, const Scope& scope) {
     case ExprKind::Null:
         return make(QStringLiteral("NULL"), SqlType::Null);
     case ExprKind::String: {
+        if (m_placeholders) {
+            m_placeholderTokens.push_back(e.literalIndex);
+            return make(literalPlaceholder(e.literalIndex), SqlType::Text);
+        }
         Value v = make(quoteText(e.text), SqlType::Text);
         v.literal = &e;
         return v;
@@ -933,6 +946,8 @@ Value Emitter::expr(const Expr& e, const Scope& scope) {
     case ExprKind::Like: {
         const Value v = expr(*e.args[0], scope);
         const Value p = expr(*e.args[1], scope);
+        if (m_placeholders && e.args[1]->kind == ExprKind::String)
+            m_likePatternTokens.push_back(e.args[1]->literalIndex);
         if (p.literal && p.literal->kind == ExprKind::String && p.literal->text.contains(QLatin1Char('[')))
             throw TranslateError::unsupported(QStringLiteral("LIKE character class"), p.literal->pos);
         QString sql = QLatin1Char('(') + v.sql + (e.negated ? QStringLiteral(" NOT LIKE ") : QStringLiteral(" LIKE ")) + p.sql;
@@ -1171,6 +1186,8 @@ Value Emitter::aggregate(const Expr& e, const Scope& scope) {
 Value Emitter::objectId(const Expr& e) {
     expectArgs(e, 1, 2);
     for (const ExprPtr& a : e.args)
+        needsValue(*a);
+    for (const ExprPtr& a : e.args)
         if (a->kind != ExprKind::String)
             throw TranslateError::unsupported(QStringLiteral("OBJECT_ID of a computed name"), a->pos);
     QStringList parts = e.args[0]->text.split(QLatin1Char('.'));
@@ -1267,11 +1284,13 @@ Value Emitter::function(const Expr& e, const Scope& scope) {
     }
     if (f == u"DATEDIFF") {
         expectArgs(e, 3, 3);
+        needsValue(*e.args[0]);
         const QString unit = quoteText(dateUnit(*e.args[0]));
         return call("tsql_datediff", {unit, arg(1).sql, arg(2).sql}, SqlType::Int);
     }
     if (f == u"DATEADD") {
         expectArgs(e, 3, 3);
+        needsValue(*e.args[0]);
         const QString unit = quoteText(dateUnit(*e.args[0]));
         return call("tsql_dateadd", {unit, convertTo(arg(1), SqlType::Int).sql, arg(2).sql},
                     SqlType::DateTime);
@@ -1366,6 +1385,7 @@ Value Emitter::dateOrTextFunction(const Expr& e, const Scope& scope) {
     };
     if (f == u"DATEPART" || f == u"DATENAME") {
         expectArgs(e, 2, 2);
+        needsValue(*e.args[0]);
         const QString part = quoteText(datePart(*e.args[0]));
         return f == u"DATEPART" ? call("tsql_datepart", {part, arg(1).sql}, SqlType::Int)
                                 : call("tsql_datename", {part, arg(1).sql}, SqlType::Text);

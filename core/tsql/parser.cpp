@@ -838,6 +838,7 @@ private:
             auto e = std::make_unique<Expr>(ExprKind::String, t.pos);
             e->text = t.text;
             e->unicode = t.unicode;
+            e->literalIndex = int(m_i);
             next();
             return e;
         }
@@ -1021,6 +1022,10 @@ private:
 
 Batch Parser::parse(const QString& text) {
     return ParserImpl(Lexer::tokenize(text)).batch();
+}
+
+Batch Parser::parse(std::vector<Token> tokens) {
+    return ParserImpl(std::move(tokens)).batch();
 }
 
 } // namespace tsql

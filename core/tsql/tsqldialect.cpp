@@ -3,15 +3,19 @@
 #include "core/data/sqlitesession.h"
 #include "core/tsql/catalog.h"
 #include "core/tsql/emitter.h"
+#include "core/tsql/lexer.h"
+#include "core/tsql/literaltemplates.h"
+#include "core/tsql/lrucache.h"
 #include "core/tsql/parser.h"
 #include "core/tsql/translateerror.h"
-#include "core/tsql/translationcache.h"
 #include "core/tsql/tsqlextension.h"
 
 #include <QFileInfo>
 #include <QHash>
 
 #include <sqlite3.h>
+
+#include <optional>
 
 namespace tsql {
 
@@ -29,7 +33,8 @@ public:
 
     SqliteCatalog catalog;
     QHash<QString, std::shared_ptr<CachedBatch>> cache;
-    TranslationCache translations{256}; // translate()'s results by text
+    LruCache<QString> translations{256}; // translate()'s results by text
+    LruCache<LiteralTemplate> templates{256}; // by LiteralTemplates::keyOf
     std::recursive_mutex mutex;
     TsqlDialect* owner = nullptr;
     sqlite3* db = nullptr;
@@ -38,6 +43,7 @@ public:
         catalog.clear();
         cache.clear();
         translations.clear();
+        templates.clear();
     }
 };
 
@@ -150,6 +156,50 @@ private:
     const std::function<void(const Recordset&)>& m_onResult;
     qint64 m_affected = 0;
 };
+
+// Runs the SQLite text of one statement made from a literal template.
+bool runStatement(SqliteSession& session, const QString& sql, bool select,
+                  const std::function<void(const Recordset&)>& onResult, qint64* affected,
+                  DbError* err) {
+    qint64 n = 0;
+    DbError local;
+    bool ok = false;
+    if (select) {
+        Recordset rs;
+        ok = session.run(sql, &rs, &n, &local);
+        if (ok)
+            onResult(rs);
+    } else {
+        ok = session.run(sql, nullptr, &n, &local);
+    }
+    if (!ok) {
+        if (err)
+            *err = withServerNumber(local);
+        return false;
+    }
+    if (affected)
+        *affected = n;
+    return true;
+}
+
+// The translation of tokens from the template of their shape, if there is a usable one.
+bool fromTemplate(HandleState& state, const QString& key, const std::vector<Token>& tokens,
+                  QString* sql, bool* select) {
+    const LiteralTemplate* t = key.isEmpty() ? nullptr : state.templates.find(key);
+    if (!t || !t->usable || !literals::fill(*t, tokens, sql))
+        return false;
+    *select = t->select;
+    return true;
+}
+
+// Keeps the template of a single-statement batch that translated in full.
+void keepTemplate(HandleState& state, const QString& key, const Batch& batch,
+                  const std::vector<Token>& tokens) {
+    if (key.isEmpty() || batch.statements.size() != 1 || state.templates.find(key))
+        return;
+    if (std::optional<LiteralTemplate> t = literals::make(state.catalog, *batch.statements[0], tokens))
+        state.templates.insert(key, std::move(*t));
+}
 
 void describe(Emitter& e, const Statement& s, QStringList& out, int depth) {
     const QString indent(depth * 2, QLatin1Char(' '));
@@ -278,10 +328,19 @@ bool TsqlDialect::runBatch(SqliteSession& session, const QString& text,
     }
     std::lock_guard lock(state->mutex);
     std::shared_ptr<CachedBatch> batch = state->cache.value(text);
+    std::vector<Token> tokens;
+    QString key;
     if (!batch) {
+        // A statement of a known shape with other literals needs no translation.
         batch = std::make_shared<CachedBatch>();
         try {
-            batch->batch = Parser::parse(text);
+            tokens = Lexer::tokenize(text);
+            key = literals::keyOf(text, tokens);
+            QString sql;
+            bool select = false;
+            if (fromTemplate(*state, key, tokens, &sql, &select))
+                return runStatement(session, sql, select, onResult, affected, err);
+            batch->batch = Parser::parse(tokens);
         } catch (const TranslateError& e) {
             if (err)
                 *err = errorOf(e);
@@ -313,7 +372,17 @@ bool TsqlDialect::runBatch(SqliteSession& session, const QString& text,
     }
     if (affected)
         *affected = runner.affected();
+    keepTemplate(*state, key, batch->batch, tokens);
     return true;
+}
+
+void TsqlDialect::forgetTranslations(sqlite3* db) {
+    if (std::shared_ptr<HandleState> state = stateOf(db)) {
+        std::lock_guard lock(state->mutex);
+        state->cache.clear();
+        state->translations.clear();
+        state->templates.clear();
+    }
 }
 
 bool TsqlDialect::translate(sqlite3* db, const QString& text, QString* sqliteText, DbError* err) {
@@ -329,7 +398,14 @@ bool TsqlDialect::translate(sqlite3* db, const QString& text, QString* sqliteTex
     SqliteCatalog fallback(db);
     Catalog& catalog = state ? static_cast<Catalog&>(state->catalog) : fallback;
     try {
-        const Batch batch = Parser::parse(text);
+        const std::vector<Token> tokens = Lexer::tokenize(text);
+        const QString key = state ? literals::keyOf(text, tokens) : QString();
+        bool select = false;
+        if (state && fromTemplate(*state, key, tokens, sqliteText, &select)) {
+            *sqliteText += QLatin1Char(';');
+            return true;
+        }
+        const Batch batch = Parser::parse(tokens);
         Emitter emitter(catalog);
         QStringList out;
         for (const StatementPtr& s : batch.statements)
@@ -337,8 +413,10 @@ bool TsqlDialect::translate(sqlite3* db, const QString& text, QString* sqliteTex
         *sqliteText = out.join(QLatin1Char('\n'));
         // A table that does not exist yet may come from another connection; only what the
         // catalogue knows fully is kept, and the catalogue's changes clear it.
-        if (state && !emitter.sawUnknownTable())
+        if (state && !emitter.sawUnknownTable()) {
             state->translations.insert(text, *sqliteText);
+            keepTemplate(*state, key, batch, tokens);
+        }
         return true;
     } catch (const TranslateError& e) {
         if (err)

@@ -1,9 +1,9 @@
-#include "core/tsql/translationcache.h"
+#include "core/tsql/lrucache.h"
 
 #include <gtest/gtest.h>
 
-TEST(TranslationCacheTest, KeepsTheMostRecentlyUsedWithinItsCapacity) {
-    tsql::TranslationCache cache(2);
+TEST(LruCacheTest, KeepsTheMostRecentlyUsedWithinItsCapacity) {
+    tsql::LruCache<QString> cache(2);
     cache.insert(QStringLiteral("a"), QStringLiteral("A"));
     cache.insert(QStringLiteral("b"), QStringLiteral("B"));
     ASSERT_NE(cache.find(QStringLiteral("a")), nullptr); // a is now newer than b
