@@ -8,10 +8,6 @@
 namespace tsql::literals {
 namespace {
 
-bool holdsMarker(const QString& s) {
-    return s.contains(QLatin1Char('\x01')) || s.contains(QLatin1Char('\x02'));
-}
-
 void appendQuoted(QString& out, const QString& s) {
     out += QLatin1Char('\'');
     for (QChar c : s) {
@@ -22,29 +18,89 @@ void appendQuoted(QString& out, const QString& s) {
     out += QLatin1Char('\'');
 }
 
+// The end of a quoted name or literal that starts at i (after the closing quote), where a
+// doubled closing quote stands for itself; -1 when it is not closed.
+qsizetype quotedEnd(const QString& s, qsizetype i, QChar close) {
+    for (qsizetype k = i + 1; k < s.size(); ++k) {
+        if (s[k] != close)
+            continue;
+        if (k + 1 < s.size() && s[k + 1] == close) {
+            ++k;
+            continue;
+        }
+        return k + 1;
+    }
+    return -1;
+}
+
+qsizetype blockCommentEnd(const QString& s, qsizetype i) {
+    int depth = 0;
+    for (qsizetype k = i; k + 1 < s.size(); ++k) {
+        if (s[k] == u'/' && s[k + 1] == u'*') {
+            ++depth;
+            ++k;
+        } else if (s[k] == u'*' && s[k + 1] == u'/') {
+            ++k;
+            if (--depth == 0)
+                return k + 1;
+        }
+    }
+    return -1;
+}
+
 } // namespace
 
-QString keyOf(const QString& text, const std::vector<Token>& tokens) {
-    if (holdsMarker(text))
-        return QString();
-    QString key;
-    key.reserve(text.size() + qsizetype(tokens.size()) * 2);
-    for (const Token& t : tokens) {
-        key += QChar(u'a' + int(t.kind));
-        if (t.kind != TokenKind::String)
-            key += t.text;
-        else if (t.unicode)
-            key += QLatin1Char('N');
-        key += QLatin1Char('\x1f');
+bool shapeOf(const QString& text, Shape* shape) {
+    if (text.contains(QLatin1Char('\x01')) || text.contains(QLatin1Char('\x02')))
+        return false;
+    shape->key.clear();
+    shape->key.reserve(text.size());
+    shape->literals.clear();
+    qsizetype from = 0; // start of the text not yet copied to the key
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n) {
+        const QChar c = text[i];
+        const QChar next = i + 1 < n ? text[i + 1] : QChar();
+        qsizetype end = i + 1;
+        if (c == u'-' && next == u'-') {
+            end = text.indexOf(QLatin1Char('\n'), i);
+            if (end < 0)
+                end = n;
+        } else if (c == u'/' && next == u'*') {
+            end = blockCommentEnd(text, i);
+        } else if (c == u'"' || c == u'[') {
+            end = quotedEnd(text, i, c == u'"' ? QChar(u'"') : QChar(u']'));
+        } else if (c == u'\'') {
+            end = quotedEnd(text, i, QChar(u'\''));
+            if (end < 0)
+                return false;
+            shape->key += QStringView(text).mid(from, i + 1 - from);
+            shape->key += QLatin1Char('\'');
+            shape->literals << text.mid(i + 1, end - i - 2).replace(QLatin1String("''"), QLatin1String("'"));
+            from = end;
+        }
+        if (end < 0)
+            return false;
+        i = end;
     }
-    return key;
+    shape->key += QStringView(text).mid(from);
+    return true;
 }
 
 std::optional<LiteralTemplate> make(Catalog& catalog, const Statement& s,
-                                    const std::vector<Token>& tokens) {
+                                    const std::vector<Token>& tokens, const Shape& shape) {
     LiteralTemplate t;
     if (s.kind != StatementKind::Select && s.kind != StatementKind::Insert &&
         s.kind != StatementKind::Update && s.kind != StatementKind::Delete)
+        return t;
+    // The shape must have found exactly the lexer's string literals; then it does so for
+    // every text of this shape, which differs from this one only inside the literals.
+    QStringList strings;
+    for (const Token& tok : tokens)
+        if (tok.kind == TokenKind::String)
+            strings << tok.text;
+    if (strings != shape.literals)
         return t;
     Emitter emitter(catalog);
     emitter.emitLiteralPlaceholders();
@@ -59,30 +115,27 @@ std::optional<LiteralTemplate> make(Catalog& catalog, const Statement& s,
         return std::nullopt;
     std::vector<int> placeholders = emitter.placeholderTokens();
     std::sort(placeholders.begin(), placeholders.end());
-    for (size_t i = 0; i < tokens.size(); ++i)
-        if (tokens[i].kind == TokenKind::String &&
-            !std::binary_search(placeholders.begin(), placeholders.end(), int(i)))
-            t.fixed.emplace_back(int(i), tokens[i].text);
+    for (qsizetype i = 0; i < strings.size(); ++i)
+        if (!std::binary_search(placeholders.begin(), placeholders.end(), int(i)))
+            t.fixed.emplace_back(int(i), strings[i]);
     t.likePatterns = emitter.likePatternTokens();
     t.select = s.kind == StatementKind::Select;
     t.usable = true;
     return t;
 }
 
-bool fill(const LiteralTemplate& t, const std::vector<Token>& tokens, QString* sql) {
-    auto stringAt = [&](int i) -> const Token* {
-        return i >= 0 && size_t(i) < tokens.size() && tokens[size_t(i)].kind == TokenKind::String
-                   ? &tokens[size_t(i)]
-                   : nullptr;
+bool fill(const LiteralTemplate& t, const QStringList& literals, QString* sql) {
+    auto at = [&](int i) -> const QString* {
+        return i >= 0 && i < literals.size() ? &literals[i] : nullptr;
     };
     for (const auto& [i, text] : t.fixed) {
-        const Token* tok = stringAt(i);
-        if (!tok || tok->text != text)
+        const QString* v = at(i);
+        if (!v || *v != text)
             return false;
     }
     for (int i : t.likePatterns) {
-        const Token* tok = stringAt(i);
-        if (!tok || tok->text.contains(QLatin1Char('[')))
+        const QString* v = at(i);
+        if (!v || v->contains(QLatin1Char('[')))
             return false;
     }
     QString out;
@@ -97,10 +150,10 @@ bool fill(const LiteralTemplate& t, const std::vector<Token>& tokens, QString* s
         if (close < 0)
             return false;
         out += QStringView(s).mid(from, open - from);
-        const Token* tok = stringAt(QStringView(s).mid(open + 1, close - open - 1).toInt());
-        if (!tok)
+        const QString* v = at(QStringView(s).mid(open + 1, close - open - 1).toInt());
+        if (!v)
             return false;
-        appendQuoted(out, tok->text);
+        appendQuoted(out, *v);
         from = close + 1;
     }
     out += QStringView(s).mid(from);

@@ -182,23 +182,28 @@ bool runStatement(SqliteSession& session, const QString& sql, bool select,
     return true;
 }
 
-// The translation of tokens from the template of their shape, if there is a usable one.
-bool fromTemplate(HandleState& state, const QString& key, const std::vector<Token>& tokens,
-                  QString* sql, bool* select) {
-    const LiteralTemplate* t = key.isEmpty() ? nullptr : state.templates.find(key);
-    if (!t || !t->usable || !literals::fill(*t, tokens, sql))
+// The translation of a text from the template of its shape, if there is a usable one.
+bool fromTemplate(HandleState& state, const QString& text, literals::Shape* shape, QString* sql,
+                  bool* select) {
+    if (!literals::shapeOf(text, shape)) {
+        shape->key.clear();
+        return false;
+    }
+    const LiteralTemplate* t = state.templates.find(shape->key);
+    if (!t || !t->usable || !literals::fill(*t, shape->literals, sql))
         return false;
     *select = t->select;
     return true;
 }
 
 // Keeps the template of a single-statement batch that translated in full.
-void keepTemplate(HandleState& state, const QString& key, const Batch& batch,
+void keepTemplate(HandleState& state, const literals::Shape& shape, const Batch& batch,
                   const std::vector<Token>& tokens) {
-    if (key.isEmpty() || batch.statements.size() != 1 || state.templates.find(key))
+    if (shape.key.isEmpty() || batch.statements.size() != 1 || state.templates.find(shape.key))
         return;
-    if (std::optional<LiteralTemplate> t = literals::make(state.catalog, *batch.statements[0], tokens))
-        state.templates.insert(key, std::move(*t));
+    if (std::optional<LiteralTemplate> t =
+            literals::make(state.catalog, *batch.statements[0], tokens, shape))
+        state.templates.insert(shape.key, std::move(*t));
 }
 
 void describe(Emitter& e, const Statement& s, QStringList& out, int depth) {
@@ -329,17 +334,16 @@ bool TsqlDialect::runBatch(SqliteSession& session, const QString& text,
     std::lock_guard lock(state->mutex);
     std::shared_ptr<CachedBatch> batch = state->cache.value(text);
     std::vector<Token> tokens;
-    QString key;
+    literals::Shape shape;
     if (!batch) {
         // A statement of a known shape with other literals needs no translation.
+        QString sql;
+        bool select = false;
+        if (fromTemplate(*state, text, &shape, &sql, &select))
+            return runStatement(session, sql, select, onResult, affected, err);
         batch = std::make_shared<CachedBatch>();
         try {
             tokens = Lexer::tokenize(text);
-            key = literals::keyOf(text, tokens);
-            QString sql;
-            bool select = false;
-            if (fromTemplate(*state, key, tokens, &sql, &select))
-                return runStatement(session, sql, select, onResult, affected, err);
             batch->batch = Parser::parse(tokens);
         } catch (const TranslateError& e) {
             if (err)
@@ -372,7 +376,8 @@ bool TsqlDialect::runBatch(SqliteSession& session, const QString& text,
     }
     if (affected)
         *affected = runner.affected();
-    keepTemplate(*state, key, batch->batch, tokens);
+    if (!tokens.empty())
+        keepTemplate(*state, shape, batch->batch, tokens);
     return true;
 }
 
@@ -398,13 +403,13 @@ bool TsqlDialect::translate(sqlite3* db, const QString& text, QString* sqliteTex
     SqliteCatalog fallback(db);
     Catalog& catalog = state ? static_cast<Catalog&>(state->catalog) : fallback;
     try {
-        const std::vector<Token> tokens = Lexer::tokenize(text);
-        const QString key = state ? literals::keyOf(text, tokens) : QString();
+        literals::Shape shape;
         bool select = false;
-        if (state && fromTemplate(*state, key, tokens, sqliteText, &select)) {
+        if (state && fromTemplate(*state, text, &shape, sqliteText, &select)) {
             *sqliteText += QLatin1Char(';');
             return true;
         }
+        const std::vector<Token> tokens = Lexer::tokenize(text);
         const Batch batch = Parser::parse(tokens);
         Emitter emitter(catalog);
         QStringList out;
@@ -415,7 +420,7 @@ bool TsqlDialect::translate(sqlite3* db, const QString& text, QString* sqliteTex
         // catalogue knows fully is kept, and the catalogue's changes clear it.
         if (state && !emitter.sawUnknownTable()) {
             state->translations.insert(text, *sqliteText);
-            keepTemplate(*state, key, batch, tokens);
+            keepTemplate(*state, shape, batch, tokens);
         }
         return true;
     } catch (const TranslateError& e) {
