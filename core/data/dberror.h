@@ -15,3 +15,7 @@ struct DbError {
 
 // Generic failure number for errors that carry no number of their own (0x80004005).
 inline constexpr int kGenericErrorNumber = -2147467259;
+
+// The provider's number for a command it cannot run (0x80040E14): a refused or untranslatable
+// statement. Unlike the generic failure it never means that the connection dropped.
+inline constexpr int kCommandErrorNumber = -2147217900;

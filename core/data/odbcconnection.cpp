@@ -28,7 +28,7 @@ int errorNumber(const QString& native) {
         return number;
     if (first.startsWith(QLatin1String("08")) || first.startsWith(QLatin1String("HYT")) || first.isEmpty())
         return kGenericErrorNumber;
-    return -2147217900;
+    return kCommandErrorNumber;
 }
 
 DbError errorOf(const QSqlError& e) {

@@ -68,6 +68,7 @@ struct Expr {
     std::vector<ExprPtr> args;
     QueryPtr query;
     TypeName type;
+    int literalIndex = -1; // String: its place among the string literals of the batch
 
     Expr(ExprKind k, Pos p) : kind(k), pos(p) {}
 };

@@ -13,6 +13,8 @@ SqlType typeOfDeclared(const QString& declared) {
         return SqlType::Text;
     if (t.contains(QLatin1String("DATE")) || t.startsWith(QLatin1String("TIME")))
         return SqlType::DateTime;
+    if (t.contains(QLatin1String("BIGINT")))
+        return SqlType::BigInt;
     if (t.contains(QLatin1String("INT")) || t == QLatin1String("BIT"))
         return SqlType::Int;
     if (t.contains(QLatin1String("FLOAT")) || t.contains(QLatin1String("REAL")) ||

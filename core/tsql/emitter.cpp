@@ -63,6 +63,8 @@ SqlType higher(SqlType a, SqlType b) {
 
 conv::NumberKind kindOf(SqlType t) {
     switch (t) {
+    case SqlType::BigInt:
+        return conv::NumberKind::BigInt;
     case SqlType::Numeric:
         return conv::NumberKind::Numeric;
     case SqlType::Float:
@@ -74,6 +76,8 @@ conv::NumberKind kindOf(SqlType t) {
 
 const char* converterOf(SqlType t) {
     switch (t) {
+    case SqlType::BigInt:
+        return "tsql_to_bigint(";
     case SqlType::Numeric:
         return "tsql_to_numeric(";
     case SqlType::Float:
@@ -88,6 +92,34 @@ Value make(QString sql, SqlType type) {
     v.sql = std::move(sql);
     v.type = type;
     return v;
+}
+
+// The server's name of a type in its messages.
+const char* typeName(SqlType t) {
+    switch (t) {
+    case SqlType::Int:
+        return "int";
+    case SqlType::BigInt:
+        return "bigint";
+    case SqlType::Numeric:
+        return "numeric";
+    case SqlType::Float:
+        return "float";
+    case SqlType::DateTime:
+        return "datetime";
+    default:
+        return "varchar";
+    }
+}
+
+// Integer arithmetic that must stay within its type: the runtime check fails with the
+// server's overflow error (int) or catches SQLite's switch to a real (bigint).
+Value checked(QString sql, SqlType t) {
+    if (t == SqlType::Int)
+        return make(QStringLiteral("tsql_check_int(") + sql + QLatin1Char(')'), t);
+    if (t == SqlType::BigInt)
+        return make(QStringLiteral("tsql_check_bigint(") + sql + QLatin1Char(')'), t);
+    return make(std::move(sql), t);
 }
 
 // A type written in CAST, CONVERT or a column definition.
@@ -116,8 +148,9 @@ TargetKind targetKind(const TypeName& t) {
 SqlType sqlTypeOf(TargetKind k) {
     switch (k) {
     case TargetKind::Int:
-    case TargetKind::BigInt:
         return SqlType::Int;
+    case TargetKind::BigInt:
+        return SqlType::BigInt;
     case TargetKind::Numeric:
         return SqlType::Numeric;
     case TargetKind::Float:
@@ -156,12 +189,45 @@ QString dateUnit(const Expr& e) {
     throw TranslateError::unsupported(QStringLiteral("date part ") + e.text, e.pos);
 }
 
+// The part named in DATEPART / DATENAME, as the runtime functions name it.
+QString datePart(const Expr& e) {
+    QString u;
+    if ((e.kind == ExprKind::Column && e.qualifier.isEmpty()) || e.kind == ExprKind::String)
+        u = e.text.toLower();
+    else
+        throw TranslateError::syntax(e.text, e.pos);
+    static const char* const table[][2] = {
+        {"year", "year"},         {"yy", "year"},         {"yyyy", "year"},
+        {"quarter", "quarter"},   {"qq", "quarter"},      {"q", "quarter"},
+        {"month", "month"},       {"mm", "month"},        {"m", "month"},
+        {"dayofyear", "dayofyear"}, {"dy", "dayofyear"},  {"y", "dayofyear"},
+        {"day", "day"},           {"dd", "day"},          {"d", "day"},
+        {"week", "week"},         {"wk", "week"},         {"ww", "week"},
+        {"weekday", "weekday"},   {"dw", "weekday"},      {"hour", "hour"},
+        {"hh", "hour"},           {"minute", "minute"},   {"mi", "minute"},
+        {"n", "minute"},          {"second", "second"},   {"ss", "second"},
+        {"s", "second"},          {"millisecond", "millisecond"}, {"ms", "millisecond"}};
+    for (const auto& row : table)
+        if (u == QLatin1String(row[0]))
+            return QLatin1String(row[1]);
+    throw TranslateError::unsupported(QStringLiteral("date part ") + e.text, e.pos);
+}
+
 void expectArgs(const Expr& e, size_t min, size_t max) {
     if (e.args.size() < min || e.args.size() > max || e.star)
         throw TranslateError::syntax(e.text, e.pos);
 }
 
 } // namespace
+
+QString literalPlaceholder(int tokenIndex) {
+    return QLatin1Char('\x01') + QString::number(tokenIndex) + QLatin1Char('\x02');
+}
+
+void Emitter::needsValue(const Expr& e) const {
+    if (m_placeholders && e.kind == ExprKind::String)
+        throw NotTemplatable{};
+}
 
 // ---- statements -----------------------------------------------------------------------------
 
@@ -224,6 +290,8 @@ Emitter::Source Emitter::tableSource(const ObjectName& n, const QString& alias) 
         src.known = true;
         for (const ColumnInfo& c : info->columns)
             src.cols.push_back({c.name, c.type});
+    } else {
+        m_sawUnknownTable = true;
     }
     return src;
 }
@@ -242,6 +310,7 @@ QString Emitter::insert(const Statement& s) {
     QString schema;
     const QString table = tableName(s.target, &schema);
     const TableInfo* info = m_catalog.table(schema, s.target.name);
+    m_sawUnknownTable = m_sawUnknownTable || !info;
     QStringList columns = s.columns;
     std::vector<SqlType> types;
     if (columns.isEmpty() && info) {
@@ -458,8 +527,10 @@ QString Emitter::createTable(const Statement& s) {
         if (c.type.length == -2)
             def += QStringLiteral("(MAX)");
         else if (c.type.length >= 0)
-            def += QStringLiteral("(%1%2)").arg(c.type.length).arg(
-                c.type.scale >= 0 ? QStringLiteral(",%1").arg(c.type.scale) : QString());
+            def += QLatin1Char('(') + QString::number(c.type.length) +
+                   (c.type.scale >= 0 ? QLatin1Char(',') + QString::number(c.type.scale)
+                                      : QString()) +
+                   QLatin1Char(')');
         if (kind == TargetKind::Text)
             def += collateSuffix();
         if (c.notNull)
@@ -479,7 +550,7 @@ QString Emitter::createTable(const Statement& s) {
             Value v = toColumnType(expr(d, scope), sqlTypeOf(kind));
             if (!v.literal && d.kind != ExprKind::Null && !negative)
                 throw TranslateError::unsupported(QStringLiteral("DEFAULT of another type"), d.pos);
-            def += QStringLiteral(" DEFAULT ") + (negative ? QStringLiteral("(%1)").arg(v.sql) : v.sql);
+            def += QStringLiteral(" DEFAULT ") + (negative ? QLatin1Char('(') + v.sql + QLatin1Char(')') : v.sql);
         }
         parts << def;
     }
@@ -741,8 +812,7 @@ QString Emitter::pivot(const TableRef& t, QString innerSql, Source inner, Scope&
     }
     SqlType aggType = agg.text == u"COUNT" ? SqlType::Int : valueCol->type;
     if (agg.text == u"SUM" && valueCol->type == SqlType::Text)
-        throw TranslateError(TranslateError::Kind::Syntax,
-                             QStringLiteral("Operand data type varchar is invalid for sum operator."));
+        throw TranslateError::type(8117, QStringLiteral("Operand data type varchar is invalid for sum operator."));
     for (qsizetype i = 0; i < p.values.size(); ++i) {
         const QString& key = p.values[i];
         QString match;
@@ -756,7 +826,7 @@ QString Emitter::pivot(const TableRef& t, QString innerSql, Source inner, Scope&
                     QStringLiteral(") = 0");
         QString a = agg.text.toLower() + QStringLiteral("(CASE WHEN ") + match +
                     QStringLiteral(" THEN ") + valueRef + QStringLiteral(" END)");
-        if (agg.text == u"AVG" && valueCol->type == SqlType::Int)
+        if (agg.text == u"AVG" && isInteger(valueCol->type))
             a = QStringLiteral("CAST(") + a + QStringLiteral(" AS INTEGER)");
         if (i)
             out += QStringLiteral(", ");
@@ -782,10 +852,10 @@ Value Emitter::convertTo(const Value& v, SqlType target) {
         if (v.literal && v.literal->kind == ExprKind::String) {
             const QByteArray utf8 = v.literal->text.toUtf8();
             const std::string_view text(utf8.constData(), size_t(utf8.size()));
-            if (target == SqlType::Int) {
+            if (isInteger(target)) {
                 int64_t i = 0;
-                if (conv::textToInt(text, conv::NumberKind::Int, &i) == conv::Outcome::Ok)
-                    return make(QString::number(i), SqlType::Int);
+                if (conv::textToInt(text, kindOf(target), &i) == conv::Outcome::Ok)
+                    return make(QString::number(i), target);
             } else {
                 double d = 0;
                 if (conv::textToReal(text, kindOf(target), &d) == conv::Outcome::Ok) {
@@ -799,7 +869,7 @@ Value Emitter::convertTo(const Value& v, SqlType target) {
         return make(QLatin1String(converterOf(target)) + v.sql + QLatin1Char(')'), target);
     }
     if (target == SqlType::Text) {
-        if (v.literal && v.literal->kind == ExprKind::Number && v.type == SqlType::Int)
+        if (v.literal && v.literal->kind == ExprKind::Number && isInteger(v.type))
             return make(quoteText(v.literal->text), SqlType::Text);
         return make(QStringLiteral("tsql_to_text(") + v.sql + QStringLiteral(", -1, 0)"),
                     SqlType::Text);
@@ -822,15 +892,21 @@ Value Emitter::expr(const Expr& e, const Scope& scope) {
     case ExprKind::Null:
         return make(QStringLiteral("NULL"), SqlType::Null);
     case ExprKind::String: {
+        if (m_placeholders) {
+            m_placeholderTokens.push_back(e.literalIndex);
+            return make(literalPlaceholder(e.literalIndex), SqlType::Text);
+        }
         Value v = make(quoteText(e.text), SqlType::Text);
         v.literal = &e;
         return v;
     }
     case ExprKind::Number: {
+        // An integer literal beyond int's range is numeric, as on the server.
         SqlType t = SqlType::Int;
         if (e.text.contains(QLatin1Char('e'), Qt::CaseInsensitive))
             t = SqlType::Float;
-        else if (e.text.contains(QLatin1Char('.')) || e.text.size() > 18)
+        else if (e.text.contains(QLatin1Char('.')) || e.text.size() > 10 ||
+                 (e.text.size() == 10 && e.text > QLatin1String("2147483647")))
             t = SqlType::Numeric;
         QString sql = e.text;
         if (sql.startsWith(QLatin1Char('.')))
@@ -856,8 +932,10 @@ Value Emitter::expr(const Expr& e, const Scope& scope) {
         Value n = a.type == SqlType::Text ? convertTo(a, SqlType::Int) : a;
         if (e.text == u"+")
             return n;
-        Value v = make(QStringLiteral("(-") + n.sql + QLatin1Char(')'), n.type);
-        return v;
+        const QString sql = QStringLiteral("(-") + n.sql + QLatin1Char(')');
+        if (n.literal)
+            return make(sql, n.type); // an int literal is at most 2147483647
+        return checked(sql, n.type);
     }
     case ExprKind::Binary:
         return binary(e, scope);
@@ -868,6 +946,8 @@ Value Emitter::expr(const Expr& e, const Scope& scope) {
     case ExprKind::Like: {
         const Value v = expr(*e.args[0], scope);
         const Value p = expr(*e.args[1], scope);
+        if (m_placeholders && e.args[1]->kind == ExprKind::String)
+            m_likePatternTokens.push_back(e.args[1]->literalIndex);
         if (p.literal && p.literal->kind == ExprKind::String && p.literal->text.contains(QLatin1Char('[')))
             throw TranslateError::unsupported(QStringLiteral("LIKE character class"), p.literal->pos);
         QString sql = QLatin1Char('(') + v.sql + (e.negated ? QStringLiteral(" NOT LIKE ") : QStringLiteral(" LIKE ")) + p.sql;
@@ -1040,25 +1120,33 @@ Value Emitter::binary(const Expr& e, const Scope& scope) {
                        r.type == SqlType::Text ? SqlType::Null : r.type);
     if (t == SqlType::Null)
         t = SqlType::Int; // text op text: the server tries int... and fails for '-' etc.
+    const QString opName = op == u"-"   ? QStringLiteral("subtract")
+                           : op == u"*" ? QStringLiteral("multiply")
+                           : op == u"/" ? QStringLiteral("divide")
+                                        : QStringLiteral("modulo");
     if (l.type == SqlType::Text && r.type == SqlType::Text && op != u"+")
-        throw TranslateError(TranslateError::Kind::Syntax,
-                             QStringLiteral("The data types varchar and varchar are incompatible in the %1 operator.")
-                                 .arg(op == u"-" ? QStringLiteral("subtract")
-                                      : op == u"*" ? QStringLiteral("multiply")
-                                      : op == u"/" ? QStringLiteral("divide")
-                                                   : QStringLiteral("modulo")));
+        throw TranslateError::type(402, QStringLiteral("The data types varchar and varchar are incompatible in the ") +
+                                            opName + QStringLiteral(" operator."));
     const Value a = t == SqlType::Unknown ? l : convertTo(l, t);
     const Value b = t == SqlType::Unknown ? r : convertTo(r, t);
+    if (op == u"%" && (l.type == SqlType::Float || r.type == SqlType::Float) &&
+        a.type != SqlType::Unknown && b.type != SqlType::Unknown)
+        throw TranslateError::type(402, QStringLiteral("The data types ") +
+                                            QLatin1String(typeName(a.type)) + QStringLiteral(" and ") +
+                                            QLatin1String(typeName(b.type)) +
+                                            QStringLiteral(" are incompatible in the modulo operator."));
     if (op == u"/")
-        return make(QStringLiteral("tsql_div(") + a.sql + QStringLiteral(", ") + b.sql + QLatin1Char(')'), t);
+        return checked(QStringLiteral("tsql_div(") + a.sql + QStringLiteral(", ") + b.sql + QLatin1Char(')'), t);
     if (op == u"%")
         return make(QStringLiteral("tsql_mod(") + a.sql + QStringLiteral(", ") + b.sql + QLatin1Char(')'), t);
     if (op == u"^")
         return make(QStringLiteral("((") + a.sql + QStringLiteral(" | ") + b.sql + QStringLiteral(") - (") +
                         a.sql + QStringLiteral(" & ") + b.sql + QStringLiteral("))"),
                     SqlType::Int);
-    return make(QLatin1Char('(') + a.sql + QLatin1Char(' ') + op + QLatin1Char(' ') + b.sql + QLatin1Char(')'),
-                (op == u"&" || op == u"|") ? SqlType::Int : t);
+    const QString sql = QLatin1Char('(') + a.sql + QLatin1Char(' ') + op + QLatin1Char(' ') + b.sql + QLatin1Char(')');
+    if (op == u"&" || op == u"|")
+        return make(sql, SqlType::Int);
+    return checked(sql, t);
 }
 
 Value Emitter::aggregate(const Expr& e, const Scope& scope) {
@@ -1079,14 +1167,15 @@ Value Emitter::aggregate(const Expr& e, const Scope& scope) {
     const QString distinct = e.distinct ? QStringLiteral("DISTINCT ") : QString();
     if (f == u"SUM" || f == u"AVG") {
         if (a.type == SqlType::Text)
-            throw TranslateError(TranslateError::Kind::Syntax,
-                                 QStringLiteral("Operand data type varchar is invalid for %1 operator.")
-                                     .arg(f.toLower()));
+            throw TranslateError::type(8117, QStringLiteral("Operand data type varchar is invalid for ") +
+                                                 f.toLower() + QStringLiteral(" operator."));
         QString sql = f.toLower() + QLatin1Char('(') + distinct + a.sql + QLatin1Char(')');
         // The server's AVG of integers is an integer (truncated).
-        if (f == u"AVG" && a.type == SqlType::Int)
+        if (f == u"AVG" && isInteger(a.type))
             sql = QStringLiteral("CAST(") + sql + QStringLiteral(" AS INTEGER)");
-        return make(sql, a.type == SqlType::Null ? SqlType::Int : a.type);
+        const SqlType t = a.type == SqlType::Null ? SqlType::Int : a.type;
+        // The SUM of an int column is an int and fails beyond its range.
+        return f == u"SUM" ? checked(sql, t) : make(sql, t);
     }
     // MIN / MAX: texts by the collation.
     if (a.type == SqlType::Text || a.type == SqlType::DateTime)
@@ -1096,6 +1185,8 @@ Value Emitter::aggregate(const Expr& e, const Scope& scope) {
 
 Value Emitter::objectId(const Expr& e) {
     expectArgs(e, 1, 2);
+    for (const ExprPtr& a : e.args)
+        needsValue(*a);
     for (const ExprPtr& a : e.args)
         if (a->kind != ExprKind::String)
             throw TranslateError::unsupported(QStringLiteral("OBJECT_ID of a computed name"), a->pos);
@@ -1170,6 +1261,8 @@ Value Emitter::function(const Expr& e, const Scope& scope) {
             vs.push_back(arg(i));
             t = higher(t, vs.back().type);
         }
+        if (t == SqlType::Null)
+            throw TranslateError::type(4127, QStringLiteral("At least one of the arguments to COALESCE must be an expression that is not the NULL constant."));
         QStringList parts;
         for (const Value& v : vs)
             parts << (t == SqlType::Unknown ? v.sql : convertTo(v, t).sql);
@@ -1179,6 +1272,8 @@ Value Emitter::function(const Expr& e, const Scope& scope) {
         expectArgs(e, 2, 2);
         const Value a = arg(0);
         const Value b = arg(1);
+        if (a.type == SqlType::Null)
+            throw TranslateError::type(4151, QStringLiteral("The type of the first argument to NULLIF cannot be the NULL constant because the type of the first argument has to be known."));
         return make(QStringLiteral("(CASE WHEN ") + comparison(a, QStringLiteral("="), b) +
                         QStringLiteral(" THEN NULL ELSE ") + a.sql + QStringLiteral(" END)"),
                     a.type);
@@ -1189,11 +1284,13 @@ Value Emitter::function(const Expr& e, const Scope& scope) {
     }
     if (f == u"DATEDIFF") {
         expectArgs(e, 3, 3);
+        needsValue(*e.args[0]);
         const QString unit = quoteText(dateUnit(*e.args[0]));
         return call("tsql_datediff", {unit, arg(1).sql, arg(2).sql}, SqlType::Int);
     }
     if (f == u"DATEADD") {
         expectArgs(e, 3, 3);
+        needsValue(*e.args[0]);
         const QString unit = quoteText(dateUnit(*e.args[0]));
         return call("tsql_dateadd", {unit, convertTo(arg(1), SqlType::Int).sql, arg(2).sql},
                     SqlType::DateTime);
@@ -1255,9 +1352,97 @@ Value Emitter::function(const Expr& e, const Scope& scope) {
         const Value a = arg(0);
         const Value n = a.type == SqlType::Text ? convertTo(a, SqlType::Float) : a;
         const Value d = convertTo(arg(1), SqlType::Int);
-        if (n.type == SqlType::Int)
+        const bool nonNegative = d.literal && d.literal->kind == ExprKind::Number;
+        if (nonNegative && isInteger(n.type))
             return n; // rounding an integer to >= 0 places changes nothing
-        return call("round", {n.sql, d.sql}, n.type);
+        if (nonNegative && n.type != SqlType::Unknown)
+            return call("round", {n.sql, d.sql}, n.type);
+        // Negative places round to tens, hundreds..; the result keeps the input's type.
+        return checked(QStringLiteral("tsql_round(") + n.sql + QStringLiteral(", ") + d.sql +
+                           QLatin1Char(')'),
+                       n.type);
+    }
+    if (f == u"CEILING" || f == u"FLOOR") {
+        expectArgs(e, 1, 1);
+        const Value a = arg(0);
+        const Value n = a.type == SqlType::Text ? convertTo(a, SqlType::Float) : a;
+        if (isInteger(n.type))
+            return n;
+        return call(f == u"CEILING" ? "tsql_ceiling" : "tsql_floor", {n.sql},
+                    n.type == SqlType::Null ? SqlType::Int : n.type);
+    }
+    return dateOrTextFunction(e, scope);
+}
+
+Value Emitter::dateOrTextFunction(const Expr& e, const Scope& scope) {
+    const QString& f = e.text;
+    auto arg = [&](size_t i) { return expr(*e.args[i], scope); };
+    auto intArg = [&](size_t i) { return convertTo(arg(i), SqlType::Int).sql; };
+    auto call = [](const char* name, const QStringList& args, SqlType type) {
+        return make(QLatin1String(name) + QLatin1Char('(') + args.join(QStringLiteral(", ")) +
+                        QLatin1Char(')'),
+                    type);
+    };
+    if (f == u"DATEPART" || f == u"DATENAME") {
+        expectArgs(e, 2, 2);
+        needsValue(*e.args[0]);
+        const QString part = quoteText(datePart(*e.args[0]));
+        return f == u"DATEPART" ? call("tsql_datepart", {part, arg(1).sql}, SqlType::Int)
+                                : call("tsql_datename", {part, arg(1).sql}, SqlType::Text);
+    }
+    if (f == u"YEAR" || f == u"MONTH" || f == u"DAY") {
+        expectArgs(e, 1, 1);
+        return call("tsql_datepart", {quoteText(f.toLower()), arg(0).sql}, SqlType::Int);
+    }
+    if (f == u"EOMONTH") {
+        expectArgs(e, 1, 2);
+        // The result is a date, which the dialect holds as 'yyyy-mm-dd' like CAST(.. AS DATE).
+        return call("tsql_eomonth",
+                    {arg(0).sql, e.args.size() > 1 ? intArg(1) : QStringLiteral("0")},
+                    SqlType::Text);
+    }
+    if (f == u"REPLICATE") {
+        expectArgs(e, 2, 2);
+        return call("tsql_replicate", {convertTo(arg(0), SqlType::Text).sql, intArg(1)},
+                    SqlType::Text);
+    }
+    if (f == u"SPACE") {
+        expectArgs(e, 1, 1);
+        return call("tsql_replicate", {QStringLiteral("' '"), intArg(0)}, SqlType::Text);
+    }
+    if (f == u"STUFF") {
+        expectArgs(e, 4, 4);
+        return call("tsql_stuff",
+                    {convertTo(arg(0), SqlType::Text).sql, intArg(1), intArg(2),
+                     convertTo(arg(3), SqlType::Text).sql},
+                    SqlType::Text);
+    }
+    if (f == u"PATINDEX") {
+        expectArgs(e, 2, 2);
+        return call("tsql_patindex", {arg(0).sql, convertTo(arg(1), SqlType::Text).sql},
+                    SqlType::Int);
+    }
+    if (f == u"STR") {
+        expectArgs(e, 1, 3);
+        const Value a = arg(0);
+        const Value n = isNumeric(a.type) ? a : convertTo(a, SqlType::Float);
+        return call("tsql_str",
+                    {n.sql, e.args.size() > 1 ? intArg(1) : QStringLiteral("10"),
+                     e.args.size() > 2 ? intArg(2) : QStringLiteral("0")},
+                    SqlType::Text);
+    }
+    if (f == u"IIF") {
+        expectArgs(e, 3, 3);
+        const QString cond = arg(0).sql;
+        const Value a = arg(1);
+        const Value b = arg(2);
+        const SqlType t = higher(a.type, b.type);
+        if (t == SqlType::Null)
+            throw TranslateError::type(8133, QStringLiteral("At least one of the result expressions in a CASE specification must be an expression other than the NULL constant."));
+        auto fit = [&](const Value& v) { return t == SqlType::Unknown ? v.sql : convertTo(v, t).sql; };
+        return make(QStringLiteral("CASE WHEN ") + cond + QStringLiteral(" THEN ") + fit(a) +
+                        QStringLiteral(" ELSE ") + fit(b) + QStringLiteral(" END"),
+                    t);
     }
     throw TranslateError::unsupported(QStringLiteral("function ") + f, e.pos);
 }
@@ -1278,12 +1463,14 @@ Value Emitter::cast(const Expr& e, const Scope& scope) {
     case TargetKind::Int:
         return make(QStringLiteral("tsql_to_int(") + v.sql + QLatin1Char(')'), SqlType::Int);
     case TargetKind::BigInt:
-        return make(QStringLiteral("tsql_to_bigint(") + v.sql + QLatin1Char(')'), SqlType::Int);
+        return make(QStringLiteral("tsql_to_bigint(") + v.sql + QLatin1Char(')'), SqlType::BigInt);
     case TargetKind::Numeric: {
         int scale = e.type.scale >= 0 ? e.type.scale : 0;
         if (e.type.name.endsWith(QLatin1String("MONEY")))
             scale = 4;
-        return make(QStringLiteral("tsql_to_numeric(%1, %2)").arg(v.sql).arg(scale), SqlType::Numeric);
+        return make(QStringLiteral("tsql_to_numeric(") + v.sql + QStringLiteral(", ") +
+                        QString::number(scale) + QLatin1Char(')'),
+                    SqlType::Numeric);
     }
     case TargetKind::Float:
         return make(QStringLiteral("tsql_to_float(") + v.sql + QLatin1Char(')'), SqlType::Float);
@@ -1304,12 +1491,17 @@ Value Emitter::cast(const Expr& e, const Scope& scope) {
                 if (std::find(std::begin(styles), std::end(styles), style) == std::end(styles))
                     throw TranslateError::unsupported(QStringLiteral("CONVERT style %1").arg(style), e.args[1]->pos);
             }
-            return make(QStringLiteral("tsql_datefmt(%1, %2, %3, %4)").arg(v.sql).arg(style).arg(len).arg(pad),
+            return make(QStringLiteral("tsql_datefmt(") + v.sql + QStringLiteral(", ") +
+                            QString::number(style) + QStringLiteral(", ") + QString::number(len) +
+                            QStringLiteral(", ") + QString::number(pad) + QLatin1Char(')'),
                         SqlType::Text);
         }
         if (v.literal && v.type == SqlType::Text && !pad && (len < 0 || v.literal->text.size() <= len))
             return v;
-        return make(QStringLiteral("tsql_to_text(%1, %2, %3)").arg(v.sql).arg(len).arg(pad), SqlType::Text);
+        return make(QStringLiteral("tsql_to_text(") + v.sql + QStringLiteral(", ") +
+                        QString::number(len) + QStringLiteral(", ") + QString::number(pad) +
+                        QLatin1Char(')'),
+                    SqlType::Text);
     }
     case TargetKind::Unsupported:
         break;
@@ -1339,6 +1531,8 @@ Value Emitter::caseExpr(const Expr& e, const Scope& scope) {
         t = higher(t, v.type);
     if (e.hasElse)
         t = higher(t, elseValue.type);
+    if (t == SqlType::Null)
+        throw TranslateError::type(8133, QStringLiteral("At least one of the result expressions in a CASE specification must be an expression other than the NULL constant."));
     auto fit = [&](const Value& v) { return (t == SqlType::Unknown || t == SqlType::Null) ? v.sql : convertTo(v, t).sql; };
     QString sql = QStringLiteral("CASE");
     for (size_t k = 0; k < whens.size(); ++k)

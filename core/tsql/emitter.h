@@ -26,6 +26,19 @@ public:
     QString statement(const Statement& s);
     // The condition of an IF as a query of one value, 1 or 0.
     QString condition(const Expr& e);
+    // Whether a statement named a table the catalogue does not know (yet).
+    bool sawUnknownTable() const { return m_sawUnknownTable; }
+
+    // Template mode: every string literal of an expression is emitted as the placeholder of
+    // its token (literalPlaceholder), and no decision depends on a literal's value, so the
+    // result holds for any texts in those places. A construct that needs a literal's value
+    // throws NotTemplatable.
+    void emitLiteralPlaceholders() { m_placeholders = true; }
+    struct NotTemplatable {};
+    // The tokens emitted as placeholders, and those of LIKE patterns (which must not hold a
+    // character class, which the dialect refuses).
+    const std::vector<int>& placeholderTokens() const { return m_placeholderTokens; }
+    const std::vector<int>& likePatternTokens() const { return m_likePatternTokens; }
 
     struct Col {
         QString name;
@@ -70,6 +83,7 @@ private:
     Value column(const Expr& e, const Scope& scope);
     Value binary(const Expr& e, const Scope& scope);
     Value function(const Expr& e, const Scope& scope);
+    Value dateOrTextFunction(const Expr& e, const Scope& scope);
     Value cast(const Expr& e, const Scope& scope);
     Value caseExpr(const Expr& e, const Scope& scope);
     Value objectId(const Expr& e);
@@ -78,7 +92,16 @@ private:
     Value convertTo(const Value& v, SqlType target);
     Value toColumnType(const Value& v, SqlType target);
 
+    void needsValue(const Expr& e) const;
+
     Catalog& m_catalog;
+    bool m_sawUnknownTable = false;
+    bool m_placeholders = false;
+    std::vector<int> m_placeholderTokens;
+    std::vector<int> m_likePatternTokens;
 };
+
+// The placeholder of a string literal's token in a template translation.
+QString literalPlaceholder(int tokenIndex);
 
 } // namespace tsql

@@ -35,7 +35,13 @@ bool isReserved(const Token& t) {
 
 class ParserImpl {
 public:
-    explicit ParserImpl(std::vector<Token> tokens) : m_t(std::move(tokens)) {}
+    explicit ParserImpl(std::vector<Token> tokens) : m_t(std::move(tokens)) {
+        // The ordinal of every string literal token, which literal templates refer to.
+        m_stringOrdinal.reserve(m_t.size());
+        int n = 0;
+        for (const Token& t : m_t)
+            m_stringOrdinal.push_back(t.kind == TokenKind::String ? n++ : -1);
+    }
 
     Batch batch() {
         Batch b;
@@ -838,6 +844,7 @@ private:
             auto e = std::make_unique<Expr>(ExprKind::String, t.pos);
             e->text = t.text;
             e->unicode = t.unicode;
+            e->literalIndex = m_stringOrdinal[m_i];
             next();
             return e;
         }
@@ -1013,6 +1020,7 @@ private:
     }
 
     std::vector<Token> m_t;
+    std::vector<int> m_stringOrdinal;
     size_t m_i = 0;
     int m_depth = 0;
 };
@@ -1021,6 +1029,10 @@ private:
 
 Batch Parser::parse(const QString& text) {
     return ParserImpl(Lexer::tokenize(text)).batch();
+}
+
+Batch Parser::parse(std::vector<Token> tokens) {
+    return ParserImpl(std::move(tokens)).batch();
 }
 
 } // namespace tsql

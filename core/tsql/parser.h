@@ -11,6 +11,8 @@ namespace tsql {
 class Parser {
 public:
     static Batch parse(const QString& text);
+    // The same for the tokens of a text (Lexer::tokenize).
+    static Batch parse(std::vector<Token> tokens);
 };
 
 } // namespace tsql

@@ -3,6 +3,9 @@
 #include "core/data/sqlitesession.h"
 #include "core/tsql/catalog.h"
 #include "core/tsql/emitter.h"
+#include "core/tsql/lexer.h"
+#include "core/tsql/literaltemplates.h"
+#include "core/tsql/lrucache.h"
 #include "core/tsql/parser.h"
 #include "core/tsql/translateerror.h"
 #include "core/tsql/tsqlextension.h"
@@ -11,6 +14,8 @@
 #include <QHash>
 
 #include <sqlite3.h>
+
+#include <optional>
 
 namespace tsql {
 
@@ -28,6 +33,8 @@ public:
 
     SqliteCatalog catalog;
     QHash<QString, std::shared_ptr<CachedBatch>> cache;
+    LruCache<QString> translations{256}; // translate()'s results by text
+    LruCache<LiteralTemplate> templates{256}; // by LiteralTemplates::keyOf
     std::recursive_mutex mutex;
     TsqlDialect* owner = nullptr;
     sqlite3* db = nullptr;
@@ -35,6 +42,8 @@ public:
     void schemaChanged() {
         catalog.clear();
         cache.clear();
+        translations.clear();
+        templates.clear();
     }
 };
 
@@ -48,8 +57,15 @@ namespace {
 constexpr int kCacheLimit = 512;
 
 DbError errorOf(const TranslateError& e) {
-    return DbError::make(e.kind() == TranslateError::Kind::Syntax ? 102 : kGenericErrorNumber,
-                         e.message());
+    switch (e.kind()) {
+    case TranslateError::Kind::Syntax:
+        return DbError::make(102, e.message());
+    case TranslateError::Kind::Type:
+        return DbError::make(e.serverNumber(), e.message());
+    case TranslateError::Kind::Unsupported:
+        break;
+    }
+    return DbError::make(kCommandErrorNumber, e.message());
 }
 
 // The server's error numbers for the messages of the runtime functions.
@@ -140,6 +156,55 @@ private:
     const std::function<void(const Recordset&)>& m_onResult;
     qint64 m_affected = 0;
 };
+
+// Runs the SQLite text of one statement made from a literal template.
+bool runStatement(SqliteSession& session, const QString& sql, bool select,
+                  const std::function<void(const Recordset&)>& onResult, qint64* affected,
+                  DbError* err) {
+    qint64 n = 0;
+    DbError local;
+    bool ok = false;
+    if (select) {
+        Recordset rs;
+        ok = session.run(sql, &rs, &n, &local);
+        if (ok)
+            onResult(rs);
+    } else {
+        ok = session.run(sql, nullptr, &n, &local);
+    }
+    if (!ok) {
+        if (err)
+            *err = withServerNumber(local);
+        return false;
+    }
+    if (affected)
+        *affected = n;
+    return true;
+}
+
+// The translation of a text from the template of its shape, if there is a usable one.
+bool fromTemplate(HandleState& state, const QString& text, literals::Shape* shape, QString* sql,
+                  bool* select) {
+    if (!literals::shapeOf(text, shape)) {
+        shape->key.clear();
+        return false;
+    }
+    const LiteralTemplate* t = state.templates.find(shape->key);
+    if (!t || !t->usable || !literals::fill(*t, shape->literals, sql))
+        return false;
+    *select = t->select;
+    return true;
+}
+
+// Keeps the template of a single-statement batch that translated in full.
+void keepTemplate(HandleState& state, const literals::Shape& shape, const Batch& batch,
+                  const std::vector<Token>& tokens) {
+    if (shape.key.isEmpty() || batch.statements.size() != 1 || state.templates.find(shape.key))
+        return;
+    if (std::optional<LiteralTemplate> t =
+            literals::make(state.catalog, *batch.statements[0], tokens, shape))
+        state.templates.insert(shape.key, std::move(*t));
+}
 
 void describe(Emitter& e, const Statement& s, QStringList& out, int depth) {
     const QString indent(depth * 2, QLatin1Char(' '));
@@ -268,10 +333,18 @@ bool TsqlDialect::runBatch(SqliteSession& session, const QString& text,
     }
     std::lock_guard lock(state->mutex);
     std::shared_ptr<CachedBatch> batch = state->cache.value(text);
+    std::vector<Token> tokens;
+    literals::Shape shape;
     if (!batch) {
+        // A statement of a known shape with other literals needs no translation.
+        QString sql;
+        bool select = false;
+        if (fromTemplate(*state, text, &shape, &sql, &select))
+            return runStatement(session, sql, select, onResult, affected, err);
         batch = std::make_shared<CachedBatch>();
         try {
-            batch->batch = Parser::parse(text);
+            tokens = Lexer::tokenize(text);
+            batch->batch = Parser::parse(tokens);
         } catch (const TranslateError& e) {
             if (err)
                 *err = errorOf(e);
@@ -303,20 +376,52 @@ bool TsqlDialect::runBatch(SqliteSession& session, const QString& text,
     }
     if (affected)
         *affected = runner.affected();
+    if (!tokens.empty())
+        keepTemplate(*state, shape, batch->batch, tokens);
     return true;
+}
+
+void TsqlDialect::forgetTranslations(sqlite3* db) {
+    if (std::shared_ptr<HandleState> state = stateOf(db)) {
+        std::lock_guard lock(state->mutex);
+        state->cache.clear();
+        state->translations.clear();
+        state->templates.clear();
+    }
 }
 
 bool TsqlDialect::translate(sqlite3* db, const QString& text, QString* sqliteText, DbError* err) {
     std::shared_ptr<HandleState> state = stateOf(db);
+    std::unique_lock<std::recursive_mutex> lock;
+    if (state) {
+        lock = std::unique_lock(state->mutex);
+        if (const QString* cached = state->translations.find(text)) {
+            *sqliteText = *cached;
+            return true;
+        }
+    }
     SqliteCatalog fallback(db);
     Catalog& catalog = state ? static_cast<Catalog&>(state->catalog) : fallback;
     try {
-        const Batch batch = Parser::parse(text);
+        literals::Shape shape;
+        bool select = false;
+        if (state && fromTemplate(*state, text, &shape, sqliteText, &select)) {
+            *sqliteText += QLatin1Char(';');
+            return true;
+        }
+        const std::vector<Token> tokens = Lexer::tokenize(text);
+        const Batch batch = Parser::parse(tokens);
         Emitter emitter(catalog);
         QStringList out;
         for (const StatementPtr& s : batch.statements)
             describe(emitter, *s, out, 0);
         *sqliteText = out.join(QLatin1Char('\n'));
+        // A table that does not exist yet may come from another connection; only what the
+        // catalogue knows fully is kept, and the catalogue's changes clear it.
+        if (state && !emitter.sawUnknownTable()) {
+            state->translations.insert(text, *sqliteText);
+            keepTemplate(*state, shape, batch, tokens);
+        }
         return true;
     } catch (const TranslateError& e) {
         if (err)

@@ -35,6 +35,10 @@ public:
     // branches as comments around them.
     bool translate(sqlite3* db, const QString& text, QString* sqliteText, DbError* err);
 
+    // Drops the translations kept for the handle (translate() and runBatch() make them
+    // again), e.g. to measure first-time translation.
+    void forgetTranslations(sqlite3* db);
+
     // The file that holds the global temporary tables of a database file.
     static QString companionFile(const QString& databaseFile);
 

@@ -7,8 +7,13 @@
 
 #include <sqlite3.h>
 
-#include <cmath>
+#include "core/tsql/likepattern.h"
+
+#include <QDate>
+
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -197,6 +202,17 @@ void toText(sqlite3_context* ctx, int, sqlite3_value** argv) {
 }
 
 bool dateOf(sqlite3_context* ctx, sqlite3_value* v, conv::DateTime* t) {
+    if (sqlite3_value_type(v) == SQLITE_INTEGER) {
+        // An integer is a number of days since 1900-01-01, as the server converts it.
+        static const int64_t base = conv::DateTime{}.msecsSinceEpochDay();
+        const sqlite3_int64 days = sqlite3_value_int64(v);
+        if (days >= -53690 && days <= 2958463) {
+            *t = conv::DateTime::fromMsecs(base + days * 86400000LL);
+            return true;
+        }
+        fail(ctx, QStringLiteral("Arithmetic overflow error converting expression to data type datetime."));
+        return false;
+    }
     const std::string_view s = textOf(v);
     if (sqlite3_value_type(v) == SQLITE_TEXT && conv::parseDateTime(s, t))
         return true;
@@ -352,6 +368,10 @@ void compare(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 
 int64_t floorDiv(int64_t a, int64_t b) {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
+}
+
+int64_t floorMod(int64_t a, int64_t b) {
+    return a - floorDiv(a, b) * b;
 }
 
 // tsql_datediff(unit, a, b): the number of unit boundaries crossed from a to b.
@@ -567,6 +587,261 @@ void isNumericFn(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_result_int(ctx, (i == s.size() && (digits > 0 || alone)) ? 1 : 0);
 }
 
+const char* const kIntOverflow = "Arithmetic overflow error converting expression to data type int.";
+const char* const kBigIntOverflow = "Arithmetic overflow error converting expression to data type bigint.";
+
+// tsql_check_int(x): the result of int arithmetic, which fails beyond int's range.
+void checkInt(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    sqlite3_value* v = argv[0];
+    if (sqlite3_value_type(v) == SQLITE_INTEGER) {
+        const sqlite3_int64 i = sqlite3_value_int64(v);
+        if (i < std::numeric_limits<int32_t>::min() || i > std::numeric_limits<int32_t>::max()) {
+            sqlite3_result_error(ctx, kIntOverflow, -1);
+            return;
+        }
+    } else if (sqlite3_value_type(v) == SQLITE_FLOAT) {
+        // SQLite turns an integer operation that overflows 64 bits into a real.
+        const double d = sqlite3_value_double(v);
+        if (!(d >= std::numeric_limits<int32_t>::min() && d <= std::numeric_limits<int32_t>::max())) {
+            sqlite3_result_error(ctx, kIntOverflow, -1);
+            return;
+        }
+    }
+    sqlite3_result_value(ctx, v);
+}
+
+// tsql_check_bigint(x): SQLite gives a real where 64-bit integer arithmetic overflows.
+void checkBigInt(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_FLOAT && !(std::fabs(sqlite3_value_double(argv[0])) < 9.2e18)) {
+        sqlite3_result_error(ctx, kBigIntOverflow, -1);
+        return;
+    }
+    sqlite3_result_value(ctx, argv[0]);
+}
+
+// tsql_round(x, places): half away from zero; negative places round to tens, hundreds..
+// An integer stays an integer.
+void roundFn(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const sqlite3_int64 places = sqlite3_value_int64(argv[1]);
+    if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER) {
+        const sqlite3_int64 x = sqlite3_value_int64(argv[0]);
+        if (places >= 0) {
+            sqlite3_result_int64(ctx, x);
+            return;
+        }
+        if (places < -18) {
+            sqlite3_result_int64(ctx, 0);
+            return;
+        }
+        sqlite3_int64 p = 1;
+        for (sqlite3_int64 k = 0; k < -places; ++k)
+            p *= 10;
+        sqlite3_int64 q = x / p;
+        const sqlite3_int64 rest = x % p;
+        if ((rest < 0 ? -rest : rest) >= p - (rest < 0 ? -rest : rest))
+            q += x < 0 ? -1 : 1;
+        sqlite3_int64 r = 0;
+        if (__builtin_mul_overflow(q, p, &r)) {
+            sqlite3_result_error(ctx, kBigIntOverflow, -1);
+            return;
+        }
+        sqlite3_result_int64(ctx, r);
+        return;
+    }
+    const double x = sqlite3_value_double(argv[0]);
+    if (places > 308 || places < -308) {
+        sqlite3_result_double(ctx, places > 0 ? x : 0.0);
+        return;
+    }
+    const double p = std::pow(10.0, double(places < 0 ? -places : places));
+    sqlite3_result_double(ctx, places < 0 ? std::round(x / p) * p : std::round(x * p) / p);
+}
+
+// tsql_ceiling(x) / tsql_floor(x): integers stay as they are.
+void ceilFloor(sqlite3_context* ctx, sqlite3_value** argv, bool up) {
+    sqlite3_value* v = argv[0];
+    switch (sqlite3_value_type(v)) {
+    case SQLITE_NULL:
+        sqlite3_result_null(ctx);
+        return;
+    case SQLITE_INTEGER:
+        sqlite3_result_value(ctx, v);
+        return;
+    default: {
+        double d = sqlite3_value_double(v);
+        if (sqlite3_value_type(v) != SQLITE_FLOAT) {
+            sqlite3_int64 unusedInt = 0;
+            bool isInt = false;
+            if (!textToNumber(ctx, textOf(v), NumberKind::Float, &unusedInt, &d, &isInt))
+                return;
+        }
+        sqlite3_result_double(ctx, up ? std::ceil(d) : std::floor(d));
+    }
+    }
+}
+void ceilingFn(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    ceilFloor(ctx, argv, true);
+}
+void floorFn(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    ceilFloor(ctx, argv, false);
+}
+
+const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
+                               "July",    "August",   "September", "October", "November", "December"};
+const char* const kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                 "Thursday", "Friday", "Saturday"};
+
+// The weekday with Sunday as the first day (DATEFIRST 7): 1 for Sunday .. 7 for Saturday.
+int weekdayOf(const conv::DateTime& t) {
+    return int(floorMod(t.julianDay() + 1, 7)) + 1;
+}
+
+int64_t datePartOf(std::string_view part, const conv::DateTime& t) {
+    if (part == "year")
+        return t.year;
+    if (part == "quarter")
+        return (t.month - 1) / 3 + 1;
+    if (part == "month")
+        return t.month;
+    if (part == "day")
+        return t.day;
+    if (part == "hour")
+        return t.hour;
+    if (part == "minute")
+        return t.minute;
+    if (part == "second")
+        return t.second;
+    if (part == "millisecond")
+        return t.msec;
+    if (part == "weekday")
+        return weekdayOf(t);
+    const conv::DateTime jan1{t.year, 1, 1, 0, 0, 0, 0};
+    if (part == "dayofyear")
+        return t.julianDay() - jan1.julianDay() + 1;
+    // week: weeks begin on Sunday; the week of 1 January is week 1.
+    return floorDiv(t.julianDay() + 1, 7) - floorDiv(jan1.julianDay() + 1, 7) + 1;
+}
+
+// tsql_datepart(part, d) and tsql_datename(part, d); YEAR, MONTH, DAY are datepart too.
+void datePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    conv::DateTime t;
+    if (dateOf(ctx, argv[1], &t))
+        sqlite3_result_int64(ctx, datePartOf(textOf(argv[0]), t));
+}
+
+void dateName(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    conv::DateTime t;
+    if (!dateOf(ctx, argv[1], &t))
+        return;
+    const std::string_view part = textOf(argv[0]);
+    if (part == "month")
+        sqlite3_result_text(ctx, kMonths[t.month - 1], -1, SQLITE_STATIC);
+    else if (part == "weekday")
+        sqlite3_result_text(ctx, kWeekdays[weekdayOf(t) - 1], -1, SQLITE_STATIC);
+    else
+        resultText(ctx, std::to_string(datePartOf(part, t)));
+}
+
+// tsql_eomonth(d, months): the last day of the month, months later, as 'yyyy-mm-dd'.
+void endOfMonth(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    conv::DateTime t;
+    if (!dateOf(ctx, argv[0], &t))
+        return;
+    const int64_t total = int64_t(t.year) * 12 + (t.month - 1) + sqlite3_value_int64(argv[1]);
+    if (total < 1753 * 12 || total > 9999 * 12 + 11) {
+        fail(ctx, QStringLiteral("Adding a value to a 'date' column caused an overflow."));
+        return;
+    }
+    const int year = int(total / 12);
+    const int month = int(total % 12) + 1;
+    char out[11];
+    std::snprintf(out, sizeof out, "%04d-%02d-%02d", year, month, QDate(year, month, 1).daysInMonth());
+    sqlite3_result_text(ctx, out, 10, SQLITE_TRANSIENT);
+}
+
+// tsql_replicate(s, n): s n times; NULL for a negative n. SPACE(n) is tsql_replicate(' ', n).
+void replicate(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv) || sqlite3_value_int64(argv[1]) < 0) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const std::string_view s = textOf(argv[0]);
+    const sqlite3_int64 n = sqlite3_value_int64(argv[1]);
+    if (sqlite3_int64(s.size()) * n > 8000 * 4) {
+        fail(ctx, QStringLiteral("REPLICATE would make a text longer than 8000 characters"));
+        return;
+    }
+    std::string out;
+    out.reserve(s.size() * size_t(n));
+    for (sqlite3_int64 i = 0; i < n; ++i)
+        out.append(s);
+    resultText(ctx, out);
+}
+
+// tsql_stuff(s, start, length, with): NULL for a start outside the text or a negative length.
+void stuff(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (anyNull(3, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    QString s = qtext(argv[0]);
+    const sqlite3_int64 start = sqlite3_value_int64(argv[1]);
+    const sqlite3_int64 length = sqlite3_value_int64(argv[2]);
+    if (start < 1 || start > s.size() || length < 0) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString with = sqlite3_value_type(argv[3]) == SQLITE_NULL ? QString() : qtext(argv[3]);
+    s.replace(qsizetype(start - 1), qsizetype(std::min<sqlite3_int64>(length, s.size())), with);
+    const QByteArray utf8 = s.toUtf8();
+    sqlite3_result_text(ctx, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+}
+
+// tsql_patindex(pattern, s): the 1-based start of the first match of a LIKE pattern
+// (% _ [set] [^set]) without regard to case; 0 when there is none.
+void patIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString pattern = qtext(argv[0]);
+    const QString s = qtext(argv[1]);
+    sqlite3_result_int64(ctx, likePosition(pattern, s));
+}
+
+// tsql_str(x, length, decimals): right-aligned in length characters, rounded to the
+// decimals that fit; '*' * length when the integer part does not fit.
+void str(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const sqlite3_int64 length = sqlite3_value_int64(argv[1]);
+    sqlite3_int64 decimals = sqlite3_value_int64(argv[2]);
+    if (length <= 0 || length > 8000 || decimals < 0) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    resultText(ctx, conv::numberToStr(sqlite3_value_double(argv[0]), int(length),
+                                      int(std::min<sqlite3_int64>(decimals, 16))));
+}
+
 int collation(void*, int na, const void* a, int nb, const void* b) {
     return collate(static_cast<const char*>(a), na, static_cast<const char*>(b), nb);
 }
@@ -603,6 +878,18 @@ extern "C" int sqlite3_mestsql_init(sqlite3* db, char** errorMessage, const sqli
         {"tsql_charindex", 3, charIndex, true},
         {"tsql_replace", 3, replace, true},
         {"tsql_isnumeric", 1, isNumericFn, true},
+        {"tsql_check_int", 1, checkInt, true},
+        {"tsql_check_bigint", 1, checkBigInt, true},
+        {"tsql_round", 2, roundFn, true},
+        {"tsql_ceiling", 1, ceilingFn, true},
+        {"tsql_floor", 1, floorFn, true},
+        {"tsql_datepart", 2, datePart, true},
+        {"tsql_datename", 2, dateName, true},
+        {"tsql_eomonth", 2, endOfMonth, true},
+        {"tsql_replicate", 2, replicate, true},
+        {"tsql_stuff", 4, stuff, true},
+        {"tsql_patindex", 2, patIndex, true},
+        {"tsql_str", 3, str, true},
     };
     for (const FunctionDef& f : functions) {
         const int flags = SQLITE_UTF8 | SQLITE_INNOCUOUS | (f.deterministic ? SQLITE_DETERMINISTIC : 0);

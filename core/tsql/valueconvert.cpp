@@ -2,6 +2,7 @@
 
 #include <QDate>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -283,6 +284,35 @@ std::string floatToText(double v) {
         s = s.substr(0, e + 2) + digits;
     }
     return s;
+}
+
+namespace {
+
+std::string fixed(double x, int decimals) {
+    const double p = std::pow(10.0, decimals);
+    double r = std::round(x * p) / p;
+    if (r == 0)
+        r = 0; // no "-0"
+    if (!std::isfinite(r))
+        return std::string(400, '*');
+    char buf[400];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, r);
+    return buf;
+}
+
+} // namespace
+
+std::string numberToStr(double x, int length, int decimals) {
+    std::string out = fixed(x, 0);
+    if (int(out.size()) > length)
+        return std::string(size_t(length), '*');
+    const int room = length - int(out.size()) - 1;
+    if (decimals > 0 && room > 0) {
+        std::string withDecimals = fixed(x, std::min(decimals, room));
+        if (int(withDecimals.size()) <= length)
+            out = std::move(withDecimals);
+    }
+    return std::string(size_t(length) - out.size(), ' ') + out;
 }
 
 } // namespace tsql::conv

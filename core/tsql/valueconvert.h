@@ -44,6 +44,10 @@ bool formatDateTime(const DateTime& t, int style, std::string* out);
 // scientific notation with a three-digit exponent for large and small values.
 std::string floatToText(double v);
 
+// STR(x, length, decimals): rounded half away from zero to the decimals that fit in length,
+// right-aligned; length '*'s when the integer part does not fit.
+std::string numberToStr(double x, int length, int decimals);
+
 inline std::string_view trimSpaces(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\n' ||
                           s.front() == '\r'))

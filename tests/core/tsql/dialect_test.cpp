@@ -87,7 +87,7 @@ TEST_F(TsqlDialectTest, ErrorsCarryTheServersNumbers) {
         {"SELECT 1 / 0", 8134},
         {"SELECT CAST('' AS NUMERIC(5,2))", 8114},
         {"SELECT FROM", 102},
-        {"SELECT ROW_NUMBER() OVER (ORDER BY 1)", -2147467259},
+        {"SELECT ROW_NUMBER() OVER (ORDER BY 1)", kCommandErrorNumber},
     };
     for (const Case& c : cases) {
         Recordset rs;
@@ -147,5 +147,77 @@ TEST_F(TsqlDialectTest, TranslationShowsTheSqliteText) {
     DbError e;
     ASSERT_TRUE(db.dialect().translate(db.connection().handle(),
                                        QStringLiteral("SELECT TOP 1 n + s AS x FROM T WHERE s = 'a'"), &out, &e));
-    EXPECT_EQ(out, QStringLiteral("SELECT (\"n\" + tsql_to_int(\"s\")) AS \"x\" FROM \"T\" WHERE (\"s\" = 'a' COLLATE TSQL_CI) LIMIT 1;"));
+    EXPECT_EQ(out, QStringLiteral("SELECT tsql_check_int((\"n\" + tsql_to_int(\"s\"))) AS \"x\" FROM \"T\" WHERE (\"s\" = 'a' COLLATE TSQL_CI) LIMIT 1;"));
+}
+
+// translate() keeps its results; a schema change through the dialect, and a table that
+// appears later on another connection, must still reach them.
+TEST_F(TsqlDialectTest, KeptTranslationsFollowTheSchema) {
+    TsqlDb db(file());
+    auto shown = [&](const char* text) {
+        QString out;
+        DbError e;
+        EXPECT_TRUE(db.dialect().translate(db.connection().handle(), QString::fromUtf8(text), &out, &e))
+            << e.description.toStdString();
+        return out;
+    };
+    ASSERT_EQ(db.exec(QStringLiteral("CREATE TABLE T (n varchar(5))")), QString());
+    EXPECT_TRUE(shown("SELECT n + 1 FROM T").contains(QStringLiteral("tsql_to_int(\"n\")")));
+    EXPECT_TRUE(shown("SELECT n + 1 FROM T").contains(QStringLiteral("tsql_to_int(\"n\")")));
+    EXPECT_TRUE(shown("SELECT n + 1 FROM T WHERE n = 'a'").contains(QStringLiteral("tsql_to_int(\"n\")")));
+    ASSERT_EQ(db.exec(QStringLiteral("DROP TABLE T\nCREATE TABLE T (n int)")), QString());
+    EXPECT_FALSE(shown("SELECT n + 1 FROM T").contains(QStringLiteral("tsql_to_int")));
+    EXPECT_FALSE(shown("SELECT n + 1 FROM T WHERE n = 'b'").contains(QStringLiteral("tsql_to_int(\"n\")")));
+
+    const char* global = "SELECT k + 1 FROM ##G";
+    EXPECT_TRUE(shown(global).contains(QStringLiteral("tsql_add")));
+    TsqlDb other(file());
+    ASSERT_EQ(other.exec(QStringLiteral("CREATE TABLE ##G (k int)")), QString());
+    EXPECT_TRUE(shown(global).contains(QStringLiteral("tsql_check_int")));
+}
+
+// Statements that differ only in their string literals share one translation: every value
+// in those places must still give what the statement translated in full gives.
+TEST_F(TsqlDialectTest, StatementsOfOneShapeGiveTheResultsOfTheirOwnLiterals) {
+    TsqlDb db(file());
+    ASSERT_EQ(db.exec(QStringLiteral("CREATE TABLE T (n int, s varchar(10))\nINSERT INTO T VALUES (1, 'ab'), (2, '[a]b')")),
+              QString());
+    struct Case {
+        const char* first;
+        const char* second;
+        const char* check; // run after second; nullptr: second's own result
+        const char* expected;
+    } cases[] = {
+        {"SELECT n FROM T WHERE s = 'ab'", "SELECT n FROM T WHERE s = '[a]b'", nullptr, "2"},
+        {"SELECT n + '5' FROM T WHERE n = 1", "SELECT n + 'x' FROM T WHERE n = 1", nullptr,
+         "ERROR: Conversion failed when converting the varchar value 'x' to data type int."},
+        {"SELECT n FROM T WHERE n IN ('1', '3')", "SELECT n FROM T WHERE n IN ('2', '3')", nullptr, "2"},
+        {"SELECT CAST('ab' AS VARCHAR(3))", "SELECT CAST('abcdef' AS VARCHAR(3))", nullptr, "abc"},
+        {"SELECT COUNT(*) FROM T WHERE s LIKE 'a%'", "SELECT COUNT(*) FROM T WHERE s LIKE '[a]%'", nullptr,
+         "ERROR: unsupported T-SQL: LIKE character class"},
+        {"SELECT REPLACE(s, '1', 'z') FROM T WHERE n = 1", "SELECT REPLACE(s, 'A', 'z') FROM T WHERE n = 1", nullptr, "zb"},
+        {"SELECT N'가' + s FROM T WHERE n = 1", "SELECT N'나' + s FROM T WHERE n = 1", nullptr, "나ab"},
+        {"SELECT DATEDIFF('minute', '2024-03-05 09:00', '2024-03-05 10:00')",
+         "SELECT DATEDIFF('hour', '2024-03-05 09:00', '2024-03-05 10:00')", nullptr, "1"},
+        {"SELECT DATEDIFF(day, '2024-03-01', '2024-03-05')", "SELECT DATEDIFF(day, 'soon', '2024-03-05')", nullptr,
+         "ERROR: Conversion failed when converting date and/or time from character string."},
+        {"SELECT CASE WHEN OBJECT_ID('T') IS NULL THEN 0 ELSE 1 END",
+         "SELECT CASE WHEN OBJECT_ID('X') IS NULL THEN 0 ELSE 1 END", nullptr, "0"},
+        {"UPDATE T SET s = 'cd' WHERE n = 1", "UPDATE T SET s = 'it''s' WHERE n = 1", "SELECT s FROM T WHERE n = 1", "it's"},
+    };
+    for (const Case& c : cases) {
+        db.run(QString::fromUtf8(c.first));
+        const QString second = db.run(QString::fromUtf8(c.second));
+        const QString got = c.check ? db.run(QString::fromUtf8(c.check)) : second;
+        EXPECT_TRUE(got.startsWith(QString::fromUtf8(c.expected))) << c.second << ": " << got.toStdString();
+    }
+    // A column alias written as a string is part of the shape.
+    EXPECT_EQ(db.columns(QStringLiteral("SELECT 1 AS 'x'")), QStringList{QStringLiteral("x")});
+    EXPECT_EQ(db.columns(QStringLiteral("SELECT 1 AS 'y'")), QStringList{QStringLiteral("y")});
+
+    // The shape's translation is shared: the literal is converted when the statement runs.
+    QString out;
+    DbError e;
+    ASSERT_TRUE(db.dialect().translate(db.connection().handle(), QStringLiteral("SELECT n + '7' FROM T WHERE n = 1"), &out, &e));
+    EXPECT_TRUE(out.contains(QStringLiteral("tsql_to_int('7')"))) << out.toStdString();
 }

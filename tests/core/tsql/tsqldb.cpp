@@ -18,7 +18,9 @@ TsqlDb::TsqlDb(const QString& file, std::shared_ptr<TsqlDialect> dialect)
 
 QString TsqlDb::exec(const QString& text, qint64* affected) {
     DbError e;
-    if (!m_con->execute(text, affected, &e))
+    const bool ok = m_con->execute(text, affected, &e);
+    m_lastErrorNumber = e.number;
+    if (!ok)
         return QStringLiteral("ERROR: ") + e.description;
     return QString();
 }
@@ -26,7 +28,9 @@ QString TsqlDb::exec(const QString& text, qint64* affected) {
 QString TsqlDb::run(const QString& text) {
     Recordset rs;
     DbError e;
-    if (!m_con->select(text, &rs, &e))
+    const bool ok = m_con->select(text, &rs, &e);
+    m_lastErrorNumber = e.number;
+    if (!ok)
         return QStringLiteral("ERROR: ") + e.description;
     QStringList lines;
     for (int r = 0; r < rs.rowCount(); ++r) {

@@ -20,6 +20,8 @@ public:
     // Runs a batch without a result; empty text on success.
     QString exec(const QString& text, qint64* affected = nullptr);
     QStringList columns(const QString& text);
+    // The number of the last failure of run() or exec(); 0 after a success.
+    int lastErrorNumber() const { return m_lastErrorNumber; }
     // Creates the plant tables from db/schema.sql.
     void loadSchema();
     SqliteConnection& connection() { return *m_con; }
@@ -30,4 +32,5 @@ public:
 private:
     std::shared_ptr<TsqlDialect> m_dialect;
     std::unique_ptr<SqliteConnection> m_con;
+    int m_lastErrorNumber = 0;
 };
