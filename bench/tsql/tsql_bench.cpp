@@ -88,13 +88,16 @@ QStringList roundTexts(const QStringList& texts, Round kind, int round) {
 void translateCorpus(benchmark::State& state, Round kind) {
     Fixture& f = fixture();
     QStringList texts;
+    QStringList names;
     // The hand-written statements and, when built, the ones the builders write.
     for (const char* folder : {MES_CORPUS_DIR, MES_GENERATED_CORPUS_DIR}) {
         if (!*folder)
             continue;
         const QDir dir(QString::fromUtf8(folder));
-        for (const QString& name : dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name))
+        for (const QString& name : dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name)) {
             texts << read(dir.filePath(name));
+            names << name;
+        }
     }
     std::vector<std::vector<double>> perStatement(size_t(texts.size()));
     QString out;
