@@ -12,8 +12,9 @@ BoardTexts frm_S_ImgSHow_Sangsan::texts() {
     t.title = QStringLiteral("지시대비 생산현황");
     t.colIds = {QStringLiteral("전일지시"), QStringLiteral("전일생산"), QStringLiteral("당일지시"),
                 QStringLiteral("당일생산"), QStringLiteral("명일지시")};
-    t.headerTexts = {QStringLiteral("지시수량"), QStringLiteral("생산수량"), QStringLiteral("지시수량"),
-                     QStringLiteral("생산수량"), QStringLiteral("지시수량")};
+    t.headerTexts = {QStringLiteral("지시수량"), QStringLiteral("생산수량"),
+                     QStringLiteral("지시수량"), QStringLiteral("생산수량"),
+                     QStringLiteral("지시수량")};
     t.groupTexts = {QStringLiteral("전일"), QStringLiteral("당일"), QStringLiteral("명일")};
     t.pointLabels = t.groupTexts;
     t.series0 = QStringLiteral("지시량");

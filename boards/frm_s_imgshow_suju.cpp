@@ -12,8 +12,9 @@ BoardTexts frm_S_ImgSHow_Suju::texts() {
     t.title = QStringLiteral("수주대비 출하현황");
     t.colIds = {QStringLiteral("전월수주"), QStringLiteral("전월출하"), QStringLiteral("당월수주"),
                 QStringLiteral("당월출하"), QStringLiteral("명월수주")};
-    t.headerTexts = {QStringLiteral("수주수량"), QStringLiteral("출하수량"), QStringLiteral("수주수량"),
-                     QStringLiteral("출하수량"), QStringLiteral("수주수량")};
+    t.headerTexts = {QStringLiteral("수주수량"), QStringLiteral("출하수량"),
+                     QStringLiteral("수주수량"), QStringLiteral("출하수량"),
+                     QStringLiteral("수주수량")};
     t.groupTexts = {QStringLiteral("전월"), QStringLiteral("당월"), QStringLiteral("명월")};
     t.pointLabels = t.groupTexts;
     t.series0 = QStringLiteral("수주량");

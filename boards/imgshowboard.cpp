@@ -22,10 +22,11 @@ const QColor kSeries1(0, 200, 0);
 } // namespace
 
 ImgShowBoard::ImgShowBoard(BoardTexts texts, QWidget* parent)
-    : QWidget(parent), lblTitle(new QLabel(this)), lblDate(new QLabel(this)), lblTime(new QLabel(this)),
-      cc1(new ChartView(this)), ss(new SpreadView(this)), ss2(new SpreadView(this)),
-      ProgressBar1(new QProgressBar(this)), Timer1(new QTimer(this)), Timer2(new QTimer(this)),
-      m_texts(std::move(texts)), m_ss(new clsSpread(this)), m_ss2(new clsSpread(this)) {
+    : QWidget(parent), lblTitle(new QLabel(this)), lblDate(new QLabel(this)),
+      lblTime(new QLabel(this)), cc1(new ChartView(this)), ss(new SpreadView(this)),
+      ss2(new SpreadView(this)), ProgressBar1(new QProgressBar(this)), Timer1(new QTimer(this)),
+      Timer2(new QTimer(this)), m_texts(std::move(texts)), m_ss(new clsSpread(this)),
+      m_ss2(new clsSpread(this)) {
     setWindowTitle(caption());
     setAttribute(Qt::WA_DeleteOnClose);
     resize(m_texts.sizePx);
@@ -87,14 +88,18 @@ void ImgShowBoard::layOutGrids() {
     m_ss->SetInit(0, 5, 60, 0, 15, false, true, false, QStringLiteral("2"), true);
     for (int c = 1; c <= 5; ++c)
         m_ss->SetColType(c, m_texts.headerTexts.at(c - 1), m_texts.colIds.at(c - 1), 17, QString(),
-                         SpreadCellType::Number, 60, 0, true, kRight, kVCenter, false, true, false, false,
-                         QColor(), QStringLiteral("-999"));
-    m_ss->SPCellSpan(QStringLiteral("1"), 2, m_texts.groupTexts.at(0), QStringLiteral("-1000"), QStringLiteral("1"));
-    m_ss->SPCellSpan(QStringLiteral("3"), 2, m_texts.groupTexts.at(1), QStringLiteral("-1000"), QStringLiteral("1"));
-    m_ss->SPCellSpan(QStringLiteral("5"), 1, m_texts.groupTexts.at(2), QStringLiteral("-1000"), QStringLiteral("1"));
+                         SpreadCellType::Number, 60, 0, true, kRight, kVCenter, false, true, false,
+                         false, QColor(), QStringLiteral("-999"));
+    m_ss->SPCellSpan(QStringLiteral("1"), 2, m_texts.groupTexts.at(0), QStringLiteral("-1000"),
+                     QStringLiteral("1"));
+    m_ss->SPCellSpan(QStringLiteral("3"), 2, m_texts.groupTexts.at(1), QStringLiteral("-1000"),
+                     QStringLiteral("1"));
+    m_ss->SPCellSpan(QStringLiteral("5"), 1, m_texts.groupTexts.at(2), QStringLiteral("-1000"),
+                     QStringLiteral("1"));
     m_ss2->SetInit(0, 1, 20, 0, 10, false, true, false, QStringLiteral("1"), true);
-    m_ss2->SetColType(1, QStringLiteral("수량"), QStringLiteral("수량"), 10, QString(), SpreadCellType::Number, 60, 0,
-                      true, kRight, kVCenter, false, true, false, false, QColor(), QStringLiteral("-1000"));
+    m_ss2->SetColType(1, QStringLiteral("수량"), QStringLiteral("수량"), 10, QString(),
+                      SpreadCellType::Number, 60, 0, true, kRight, kVCenter, false, true, false,
+                      false, QColor(), QStringLiteral("-1000"));
 }
 
 void ImgShowBoard::Timer2_Timer() {
@@ -125,8 +130,9 @@ void ImgShowBoard::endCycle() {
 }
 
 void ImgShowBoard::queryFailed() {
-    MessageBox::critical(QStringLiteral("연결오류"), QStringLiteral("현황판 조회 중 오류가 발생하였습니다.\n"
-                                                                   "프로그램을 다시 켜주시기 바랍니다."));
+    MessageBox::critical(QStringLiteral("연결오류"),
+                         QStringLiteral("현황판 조회 중 오류가 발생하였습니다.\n"
+                                        "프로그램을 다시 켜주시기 바랍니다."));
 }
 
 void ImgShowBoard::lsQuery() {

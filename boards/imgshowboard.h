@@ -23,7 +23,7 @@ struct BoardTexts {
     QString chartTitle;
     double axisMax = 0;
     double axisStep = 0;
-    QSize sizePx;             // window size (the boards run full screen on their PCs)
+    QSize sizePx; // window size (the boards run full screen on their PCs)
 };
 
 // A full-screen board: title, clock, a two-series chart and a one-row summary grid of five

@@ -14,7 +14,8 @@
 #include <cmath>
 
 DownLoad::DownLoad(QObject* parent)
-    : QObject(parent), m_net(new QNetworkAccessManager(this)), m_saveLocation(defaultSaveLocation()) {}
+    : QObject(parent), m_net(new QNetworkAccessManager(this)),
+      m_saveLocation(defaultSaveLocation()) {}
 
 QString DownLoad::defaultSaveLocation() {
 #ifdef Q_OS_WIN
@@ -90,7 +91,8 @@ void DownLoad::GetFileInformation() {
         emit StatusChange(denied ? QStringLiteral("Access Denied, Download Terminated!")
                                  : QStringLiteral("Unauthorized Access, Download Terminated!"));
         emit DLECode(status);
-        emit DLError(denied ? QStringLiteral("Access Denied!") : QStringLiteral("Unauthorized Access!"));
+        emit DLError(denied ? QStringLiteral("Access Denied!")
+                            : QStringLiteral("Unauthorized Access!"));
         m_fileExists = true;
         return dropReply();
     }
@@ -133,7 +135,8 @@ void DownLoad::DownLoadFile() {
     QSaveFile file(m_saveLocation);
     if (!file.open(QIODevice::WriteOnly))
         return downloadFailed();
-    emit StatusChange(QStringLiteral("Opening ") + m_saveLocation + QStringLiteral(" For DATA Input."));
+    emit StatusChange(QStringLiteral("Opening ") + m_saveLocation +
+                      QStringLiteral(" For DATA Input."));
     m_inDL = true;
     if (!m_headersOk || !m_reply) {
         // Nothing to read: the location is left empty, as a failed request always did.

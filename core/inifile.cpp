@@ -111,7 +111,8 @@ bool IniFile::write(const QString& section, const QString& key, const QString& v
         const int k = findKey(f.lines, s, key, &end);
         if (k >= 0) {
             const QString old = f.lines.at(k);
-            f.lines[k] = old.left(old.indexOf(QLatin1Char('='))).trimmed() + QLatin1Char('=') + value;
+            f.lines[k] =
+                old.left(old.indexOf(QLatin1Char('='))).trimmed() + QLatin1Char('=') + value;
         } else {
             f.lines.insert(end + 1, entry);
         }

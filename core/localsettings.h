@@ -18,7 +18,9 @@ struct LocalSettings {
     QString updater;       // updater program, relative to the program folder
     bool setClock = false; // set the machine clock from the server at start (always on Windows)
 
-    bool useSqlite() const { return backend.compare(QLatin1String("sqlite"), Qt::CaseInsensitive) == 0; }
+    bool useSqlite() const {
+        return backend.compare(QLatin1String("sqlite"), Qt::CaseInsensitive) == 0;
+    }
 
     // The values in force (built-in defaults until the configuration is read).
     static LocalSettings& current();

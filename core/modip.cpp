@@ -11,9 +11,9 @@ QString gfGET_LOCAL_IP() {
     HostResolver& resolver = HostResolver::current();
     const QString name = resolver.hostName();
     if (name.isEmpty()) {
-        Notifier::current().message(
-            Notifier::Icon::None, appTitle(),
-            QStringLiteral("Windows Sockets Error ") + QString::number(resolver.errorCode()));
+        Notifier::current().message(Notifier::Icon::None, appTitle(),
+                                    QStringLiteral("Windows Sockets Error ") +
+                                        QString::number(resolver.errorCode()));
         return QString();
     }
     bool ok = false;

@@ -32,8 +32,12 @@ QString StatementTrace::line(const QString& when, const QString& location, qint6
     const QString error =
         err.isSet() ? QStringLiteral("error %1: %2").arg(err.number).arg(flat(err.description))
                     : QStringLiteral("ok");
-    return QStringList{when, location, QString::number(micros) + QStringLiteral("us"),
-                       QStringLiteral("rows=") + QString::number(rows), error, flat(text)}
+    return QStringList{when,
+                       location,
+                       QString::number(micros) + QStringLiteral("us"),
+                       QStringLiteral("rows=") + QString::number(rows),
+                       error,
+                       flat(text)}
                .join(QLatin1Char('\t')) +
            QLatin1Char('\n');
 }

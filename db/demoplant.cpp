@@ -6,8 +6,9 @@
 
 QString DemoPlant::sql(QDate today, const QString& pictureFolder) {
     SqlScript script;
-    script.comment(QStringLiteral("Demo plant for %1; load into a database created from db/schema.sql.")
-                       .arg(DemoMasterData::date(today)));
+    script.comment(
+        QStringLiteral("Demo plant for %1; load into a database created from db/schema.sql.")
+            .arg(DemoMasterData::date(today)));
     const DemoMasterData master(today, pictureFolder);
     master.write(script);
     DemoProduction(master, today).write(script);

@@ -24,7 +24,9 @@ Order timed(Order o, int start, int end = -1) {
     return o;
 }
 
-constexpr int at(int hour, int minute) { return hour * 60 + minute; }
+constexpr int at(int hour, int minute) {
+    return hour * 60 + minute;
+}
 } // namespace
 
 QList<Order> DemoSchedule::usualDay(int offset) const {
@@ -72,7 +74,8 @@ QList<Order> DemoSchedule::ordersOf(QDate day) const {
     QList<Order> orders;
     if (offset == -3) {
         // Started three days ago, saved by a middle end yesterday evening, still running.
-        Order longRun = timed(order(u"R010"_s, u"SF01"_s, 3000, State::MiddleEnded), at(8, 0), at(17, 0));
+        Order longRun =
+            timed(order(u"R010"_s, u"SF01"_s, 3000, State::MiddleEnded), at(8, 0), at(17, 0));
         longRun.endDaysLater = 2;
         longRun.savedGood = 1180;
         longRun.savedBad = 20;

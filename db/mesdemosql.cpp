@@ -13,17 +13,18 @@
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes the demo plant's data as T-SQL for a database created from db/schema.sql."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes the demo plant's data as T-SQL for a database created from db/schema.sql."));
     parser.addHelpOption();
-    const QCommandLineOption date(QStringLiteral("date"), QStringLiteral("The demo's today (default: today)."),
+    const QCommandLineOption date(QStringLiteral("date"),
+                                  QStringLiteral("The demo's today (default: today)."),
                                   QStringLiteral("yyyy-mm-dd"));
-    const QCommandLineOption pictures(QStringLiteral("pictures"),
-                                      QStringLiteral("Folder of the inspection standards' pictures."),
-                                      QStringLiteral("folder"));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Write to this file instead of standard output."),
-                                    QStringLiteral("file"));
+    const QCommandLineOption pictures(
+        QStringLiteral("pictures"), QStringLiteral("Folder of the inspection standards' pictures."),
+        QStringLiteral("folder"));
+    const QCommandLineOption output(
+        {QStringLiteral("o"), QStringLiteral("output")},
+        QStringLiteral("Write to this file instead of standard output."), QStringLiteral("file"));
     parser.addOptions({date, pictures, output});
     parser.process(app);
 
@@ -39,9 +40,9 @@ int main(int argc, char* argv[]) {
     const QByteArray text = DemoPlant::sql(today, parser.value(pictures)).toUtf8();
 
     QFile out;
-    const bool opened = parser.isSet(output)
-                            ? (out.setFileName(parser.value(output)), out.open(QIODevice::WriteOnly))
-                            : out.open(stdout, QIODevice::WriteOnly);
+    const bool opened = parser.isSet(output) ? (out.setFileName(parser.value(output)),
+                                                out.open(QIODevice::WriteOnly))
+                                             : out.open(stdout, QIODevice::WriteOnly);
     if (!opened || out.write(text) != text.size()) {
         std::fprintf(stderr, "mes-demo-sql: cannot write %s\n", qPrintable(out.fileName()));
         return 1;

@@ -40,7 +40,8 @@ QString SqlScript::literal(const QVariant& value) {
     bool ascii = true;
     for (const QChar c : text)
         ascii = ascii && c.unicode() < 0x80;
-    QString quoted = QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QStringLiteral("''")) +
+    QString quoted = QLatin1Char('\'') +
+                     QString(text).replace(QLatin1Char('\''), QStringLiteral("''")) +
                      QLatin1Char('\'');
     return ascii ? quoted : QLatin1Char('N') + quoted;
 }

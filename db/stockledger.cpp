@@ -25,7 +25,8 @@ void StockLedger::post(const Movement& m) {
     m_lots[m.product][m.lot] += signedQty;
 
     const QString noColumn = m.receipt ? QStringLiteral("ipgo_no") : QStringLiteral("culgo_no");
-    const QString subColumn = m.receipt ? QStringLiteral("ipgo_no_sub") : QStringLiteral("culgo_no_sub");
+    const QString subColumn =
+        m.receipt ? QStringLiteral("ipgo_no_sub") : QStringLiteral("culgo_no_sub");
     const QString qtyColumn = m.receipt ? QStringLiteral("ipgo_su") : QStringLiteral("culgo_su");
     m_script.insert(m_table, {{noColumn, m.no},
                               {subColumn, m.noSub},

@@ -15,15 +15,15 @@ class SqlScript;
 class StockLedger {
 public:
     struct Movement {
-        QString no;      // ipgo_no / culgo_no
-        QString noSub;   // ipgo_no_sub / culgo_no_sub
+        QString no;    // ipgo_no / culgo_no
+        QString noSub; // ipgo_no_sub / culgo_no_sub
         QString product;
-        qint64 qty = 0;  // positive; direction from `receipt`
+        qint64 qty = 0; // positive; direction from `receipt`
         bool receipt = true;
-        QString label;   // culgo_type
+        QString label; // culgo_type
         QString lot;
-        QString date;    // reg_date and last_date, "yyyy-mm-dd"
-        QString time;    // last_time, "hhmmss"
+        QString date; // reg_date and last_date, "yyyy-mm-dd"
+        QString time; // last_time, "hhmmss"
         QString user;
     };
     using Piece = std::pair<QString, qint64>; // lot, quantity

@@ -50,19 +50,29 @@ void createDatabase(const QString& file) {
         cols += (k == 1 ? QString() : QStringLiteral(", ")) + QStringLiteral("c%1").arg(k);
         QString v;
         switch (k % 4) {
-        case 1: v = QStringLiteral("printf('P%07d-%02d', n, %1)").arg(k); break;
-        case 2: v = QStringLiteral("n * %1 % 100000").arg(k); break;
-        case 3: v = QStringLiteral("(n % 997) / 7.0"); break;
-        default: v = QStringLiteral("date('2024-01-01', '+' || (n % 365) || ' days')"); break;
+        case 1:
+            v = QStringLiteral("printf('P%07d-%02d', n, %1)").arg(k);
+            break;
+        case 2:
+            v = QStringLiteral("n * %1 % 100000").arg(k);
+            break;
+        case 3:
+            v = QStringLiteral("(n % 997) / 7.0");
+            break;
+        default:
+            v = QStringLiteral("date('2024-01-01', '+' || (n % 365) || ' days')");
+            break;
         }
         values += (k == 1 ? QString() : QStringLiteral(", ")) + v;
     }
-    const QString sql = QStringLiteral("CREATE TABLE big (%1);"
-                                       "WITH RECURSIVE s(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM s WHERE n < %2)"
-                                       " INSERT INTO big SELECT %3 FROM s;")
-                            .arg(cols)
-                            .arg(kRows)
-                            .arg(values);
+    const QString sql =
+        QStringLiteral(
+            "CREATE TABLE big (%1);"
+            "WITH RECURSIVE s(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM s WHERE n < %2)"
+            " INSERT INTO big SELECT %3 FROM s;")
+            .arg(cols)
+            .arg(kRows)
+            .arg(values);
     if (!c.open(&e) || !c.execute(sql, nullptr, &e))
         qFatal("cannot create the benchmark database: %s", qPrintable(e.description));
 }
@@ -93,9 +103,9 @@ void BM_SetbindRS(benchmark::State& state) {
     spread->Spr(ss);
     spread->SetInit(0, kCols, 35, 0, 12, false, true, false, QStringLiteral("1"), true);
     for (int c = 1; c <= kCols; ++c)
-        spread->SetColType(c, QStringLiteral("h%1").arg(c), QStringLiteral("c%1").arg(c), 10, QString(),
-                           c % 4 == 2 || c % 4 == 3 ? 13 : 1, 60, c % 4 == 3 ? 2 : 0, true, 0, 2, false, true, false,
-                           false);
+        spread->SetColType(c, QStringLiteral("h%1").arg(c), QStringLiteral("c%1").arg(c), 10,
+                           QString(), c % 4 == 2 || c % 4 == 3 ? 13 : 1, 60, c % 4 == 3 ? 2 : 0,
+                           true, 0, 2, false, true, false, false);
     const QString sql = selectText();
     std::size_t bytes = 0;
     double total = 0;
@@ -112,7 +122,8 @@ void BM_SetbindRS(benchmark::State& state) {
     }
     const double seconds = total / double(state.iterations());
     state.counters["bytes_per_cell"] = double(bytes) / (double(kRows) * kCols);
-    state.counters["store_bytes_per_cell"] = double(ss->spreadModel()->memoryBytes()) / (double(kRows) * kCols);
+    state.counters["store_bytes_per_cell"] =
+        double(ss->spreadModel()->memoryBytes()) / (double(kRows) * kCols);
     if (gRecordsetSeconds > 0)
         state.counters["ratio_to_recordset"] = seconds / gRecordsetSeconds;
 }

@@ -37,7 +37,8 @@ struct Fixture {
         con->setFile(dir.filePath(QStringLiteral("MES_BENCH.sqlite")));
         con->setCreateIfMissing(true);
         DbError e;
-        if (!con->open(&e) || !con->execute(read(QStringLiteral(MES_SOURCE_DIR "/db/schema.sql")), nullptr, &e))
+        if (!con->open(&e) ||
+            !con->execute(read(QStringLiteral(MES_SOURCE_DIR "/db/schema.sql")), nullptr, &e))
             qFatal("bench set-up: %s", qPrintable(e.description));
     }
 };
@@ -94,7 +95,8 @@ void translateCorpus(benchmark::State& state, Round kind) {
         if (!*folder)
             continue;
         const QDir dir(QString::fromUtf8(folder));
-        for (const QString& name : dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name)) {
+        for (const QString& name :
+             dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name)) {
             texts << read(dir.filePath(name));
             names << name;
         }
@@ -119,7 +121,8 @@ void translateCorpus(benchmark::State& state, Round kind) {
                 return;
             }
             benchmark::DoNotOptimize(out);
-            perStatement[size_t(i)].push_back(std::chrono::duration<double, std::micro>(t1 - t0).count());
+            perStatement[size_t(i)].push_back(
+                std::chrono::duration<double, std::micro>(t1 - t0).count());
         }
     }
     std::vector<double> medians;
@@ -130,7 +133,8 @@ void translateCorpus(benchmark::State& state, Round kind) {
     const auto slowest = std::max_element(medians.begin(), medians.end());
     state.counters["slowest_us"] = medians.empty() ? 0 : *slowest;
     if (!medians.empty())
-        state.SetLabel((QStringLiteral("slowest: ") + names[slowest - medians.begin()]).toStdString());
+        state.SetLabel(
+            (QStringLiteral("slowest: ") + names[slowest - medians.begin()]).toStdString());
 }
 
 void BM_TranslateCorpusStatementFirstTime(benchmark::State& state) {
@@ -163,7 +167,8 @@ const char* const kTsqlQuery =
 
 const char* const kSqliteQuery =
     "SELECT lot_no, ifnull(sum(ipgo_su), 0) - ifnull(sum(culgo_su), 0) AS stock, "
-    "min(reg_date) AS reg_date, CASE WHEN lot_no LIKE '%선진행재고%' THEN '1' ELSE '2' END AS gubun "
+    "min(reg_date) AS reg_date, CASE WHEN lot_no LIKE '%선진행재고%' THEN '1' ELSE '2' END AS "
+    "gubun "
     "FROM S_PRODUCT_STORE WHERE reg_date <= '2024-03-05' GROUP BY lot_no "
     "HAVING ifnull(sum(ipgo_su), 0) - ifnull(sum(culgo_su), 0) > 0 ORDER BY gubun, lot_no";
 
@@ -176,8 +181,10 @@ void fillStock(Fixture& f) {
     DbError e;
     const QString fill = QStringLiteral(
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100000) "
-        "INSERT INTO S_PRODUCT_STORE (ipgo_no, ipgo_no_sub, product_code, ipgo_su, culgo_su, culgo_type, lot_no, jego_su, reg_date) "
-        "SELECT 'N' || i, 'N' || i || '001', 'M' || (i % 100), i % 7, i % 3, 'x', 'L' || (i % 1000), 0, "
+        "INSERT INTO S_PRODUCT_STORE (ipgo_no, ipgo_no_sub, product_code, ipgo_su, culgo_su, "
+        "culgo_type, lot_no, jego_su, reg_date) "
+        "SELECT 'N' || i, 'N' || i || '001', 'M' || (i % 100), i % 7, i % 3, 'x', 'L' || (i % "
+        "1000), 0, "
         "printf('2024-%02d-%02d', 1 + i % 3, 1 + i % 28) FROM n");
     if (!session.run(fill, nullptr, nullptr, &e))
         qFatal("fill: %s", qPrintable(e.description));

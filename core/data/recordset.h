@@ -16,7 +16,9 @@ public:
     explicit Recordset(const QStringList& columns);
 
     int columnCount() const { return int(m_columns.size()); }
-    int rowCount() const { return m_columns.isEmpty() ? 0 : int(m_cells.size() / m_columns.size()); }
+    int rowCount() const {
+        return m_columns.isEmpty() ? 0 : int(m_cells.size() / m_columns.size());
+    }
     const QStringList& columns() const { return m_columns; }
     QString columnName(int col) const { return m_columns.value(col); }
     // -1 when no column has that name.
@@ -34,8 +36,14 @@ public:
     bool eof() const { return m_pos >= rowCount(); }
     bool bof() const { return m_pos < 0 || rowCount() == 0; }
     void moveFirst() { m_pos = 0; }
-    void moveNext() { if (m_pos < rowCount()) ++m_pos; }
-    void movePrevious() { if (m_pos >= 0) --m_pos; }
+    void moveNext() {
+        if (m_pos < rowCount())
+            ++m_pos;
+    }
+    void movePrevious() {
+        if (m_pos >= 0)
+            --m_pos;
+    }
     void moveTo(int row) { m_pos = row; }
     // Value of the current row (NULL when the cursor is outside the rows or the column unknown).
     const QVariant& field(int col) const { return value(m_pos, col); }

@@ -1,8 +1,8 @@
 #include "core/platform/inputmethod.h"
 
 #ifdef Q_OS_WIN
-#include <windows.h>
 #include <imm.h>
+#include <windows.h>
 #endif
 
 namespace {

@@ -18,10 +18,10 @@ QString SingleInstance::defaultLockPath() {
 QString SingleInstance::lockPathFor(const QString& user, const QString& executable,
                                     const QString& folder) {
     // A NUL cannot occur in either part, so no two pairs join to the same text.
-    const QByteArray id = QCryptographicHash::hash((user + QChar(0) + executable).toUtf8(),
-                                                   QCryptographicHash::Sha1)
-                              .toHex()
-                              .left(16);
+    const QByteArray id =
+        QCryptographicHash::hash((user + QChar(0) + executable).toUtf8(), QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
     return QDir(folder).filePath(QStringLiteral("Report_TALVEN-") + QString::fromLatin1(id) +
                                  QStringLiteral(".lock"));
 }

@@ -17,9 +17,9 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -35,14 +35,15 @@ QString webPath(const QString& path) {
 } // namespace
 
 FrmSplash::FrmSplash(SingleInstance* instance, BoardOpener openFirstBoard, QWidget* parent)
-    : QWidget(parent), lbl_msg_1(new QLabel(this)), Label1(new QLabel(this)), Timer1(new QTimer(this)),
-      DN(new DownLoad(this)), m_instance(instance), m_openBoard(std::move(openFirstBoard)) {
+    : QWidget(parent), lbl_msg_1(new QLabel(this)), Label1(new QLabel(this)),
+      Timer1(new QTimer(this)), DN(new DownLoad(this)), m_instance(instance),
+      m_openBoard(std::move(openFirstBoard)) {
     setObjectName(QStringLiteral("FrmSplash"));
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setFixedSize(640, 360);
-    setStyleSheet(QStringLiteral(
-        "FrmSplash { background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #0b2a4a, stop:1 #1d5c8f); }"
-        "QLabel { color: white; }"));
+    setStyleSheet(QStringLiteral("FrmSplash { background: qlineargradient(x1:0, y1:0, x2:1, y2:1, "
+                                 "stop:0 #0b2a4a, stop:1 #1d5c8f); }"
+                                 "QLabel { color: white; }"));
     lbl_msg_1->setObjectName(QStringLiteral("lbl_msg_1"));
     lbl_msg_1->setText(QStringLiteral("NEBRIK 생산정보화 시스템"));
     lbl_msg_1->setAlignment(Qt::AlignCenter);
@@ -98,8 +99,9 @@ void FrmSplash::endProgram(int code) {
 }
 
 void FrmSplash::failAndEnd() {
-    MessageBox::critical(QStringLiteral("에러"), QStringLiteral("서버에 접속할 수 없습니다. 확인하여 주시기 바랍니다.\r\n"
-                                                                 "시스템을 종료합니다."));
+    MessageBox::critical(QStringLiteral("에러"),
+                         QStringLiteral("서버에 접속할 수 없습니다. 확인하여 주시기 바랍니다.\r\n"
+                                        "시스템을 종료합니다."));
     endProgram(1);
 }
 
@@ -147,8 +149,8 @@ bool FrmSplash::versionCheck() {
     }
     refreshPicture();
     bool answered = false;
-    const QString web =
-        fetchWebText(webPath(QStringLiteral("/TALVEN/Report_TALVEN_Version.txt")), kWebTimeoutMs, &answered);
+    const QString web = fetchWebText(webPath(QStringLiteral("/TALVEN/Report_TALVEN_Version.txt")),
+                                     kWebTimeoutMs, &answered);
     if (!answered) {
         failAndEnd();
         return false;
@@ -162,10 +164,11 @@ bool FrmSplash::versionCheck() {
 }
 
 void FrmSplash::setClockFromServer() {
-    const QDateTime server(QDate::fromString(gRs->field(QStringLiteral("SDATE")).toString().trimmed(),
-                                             QStringLiteral("yyyy-MM-dd")),
-                           QTime::fromString(gRs->field(QStringLiteral("STIME")).toString().trimmed(),
-                                             QStringLiteral("HH:mm:ss")));
+    const QDateTime server(
+        QDate::fromString(gRs->field(QStringLiteral("SDATE")).toString().trimmed(),
+                          QStringLiteral("yyyy-MM-dd")),
+        QTime::fromString(gRs->field(QStringLiteral("STIME")).toString().trimmed(),
+                          QStringLiteral("HH:mm:ss")));
     if (!server.isValid())
         return;
     if (LocalSettings::current().setClock) {

@@ -27,7 +27,7 @@ struct ObjectName {
 
 // A SQL Server data type as written: VARCHAR(20), NUMERIC(10,2), INT, VARCHAR(MAX).
 struct TypeName {
-    QString name;   // upper case
+    QString name;    // upper case
     int length = -1; // -1: not given; -2: MAX
     int scale = -1;
     Pos pos;
@@ -35,22 +35,22 @@ struct TypeName {
 
 enum class ExprKind {
     Null,
-    String,    // text
-    Number,    // text as written
-    Column,    // qualifier (may be empty) . name
-    Star,      // * or qualifier.*
-    Unary,     // op: "-", "+", "~", "NOT"
-    Binary,    // op: + - * / % = <> < > <= >= AND OR & | ^
-    IsNull,    // negated: IS NOT NULL
-    Like,      // args: value, pattern[, escape]; negated
-    Between,   // args: value, low, high; negated
-    InList,    // args: value, items...; negated
-    InQuery,   // args: value; query; negated
-    Exists,    // query
-    Subquery,  // scalar subquery
-    Function,  // name (upper case), args; distinct; star (COUNT(*))
-    Cast,      // CAST(x AS type) / CONVERT(type, x[, style]); args: x[, style]
-    Case,      // args: [operand] then pairs of when/then, then [else]; hasOperand, hasElse
+    String,   // text
+    Number,   // text as written
+    Column,   // qualifier (may be empty) . name
+    Star,     // * or qualifier.*
+    Unary,    // op: "-", "+", "~", "NOT"
+    Binary,   // op: + - * / % = <> < > <= >= AND OR & | ^
+    IsNull,   // negated: IS NOT NULL
+    Like,     // args: value, pattern[, escape]; negated
+    Between,  // args: value, low, high; negated
+    InList,   // args: value, items...; negated
+    InQuery,  // args: value; query; negated
+    Exists,   // query
+    Subquery, // scalar subquery
+    Function, // name (upper case), args; distinct; star (COUNT(*))
+    Cast,     // CAST(x AS type) / CONVERT(type, x[, style]); args: x[, style]
+    Case,     // args: [operand] then pairs of when/then, then [else]; hasOperand, hasElse
 };
 
 struct Expr {
@@ -83,10 +83,10 @@ struct TableRef;
 using TableRefPtr = std::unique_ptr<TableRef>;
 
 struct Pivot {
-    ExprPtr aggregate;   // SUM(x)
-    QString column;      // FOR column
+    ExprPtr aggregate; // SUM(x)
+    QString column;    // FOR column
     Pos columnPos;
-    QStringList values;  // IN ([a], [b])
+    QStringList values; // IN ([a], [b])
     QString alias;
 };
 
@@ -180,11 +180,11 @@ struct Statement {
 
     // INSERT / UPDATE / DELETE / CREATE / DROP target
     ObjectName target;
-    QStringList columns;                       // INSERT column list, index columns
-    std::vector<bool> descending;              // index columns
-    std::vector<std::vector<ExprPtr>> rows;    // INSERT .. VALUES
-    std::vector<Assignment> assignments;       // UPDATE SET
-    std::vector<FromItem> from;                // UPDATE .. FROM
+    QStringList columns;                    // INSERT column list, index columns
+    std::vector<bool> descending;           // index columns
+    std::vector<std::vector<ExprPtr>> rows; // INSERT .. VALUES
+    std::vector<Assignment> assignments;    // UPDATE SET
+    std::vector<FromItem> from;             // UPDATE .. FROM
     ExprPtr where;
 
     // IF

@@ -39,9 +39,10 @@ const TableInfo* SqliteCatalog::table(const QString& schema, const QString& name
         return it->get();
     auto info = std::make_shared<TableInfo>();
     info->name = name;
-    const QByteArray sql = QStringLiteral("SELECT name, type, pk FROM \"%1\".pragma_table_info(?1)")
-                               .arg(QString(schema).replace(QLatin1Char('"'), QLatin1String("\"\"")))
-                               .toUtf8();
+    const QByteArray sql =
+        QStringLiteral("SELECT name, type, pk FROM \"%1\".pragma_table_info(?1)")
+            .arg(QString(schema).replace(QLatin1Char('"'), QLatin1String("\"\"")))
+            .toUtf8();
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(m_db, sql.constData(), int(sql.size()), &st, nullptr) != SQLITE_OK)
         return nullptr;
@@ -65,15 +66,18 @@ const TableInfo* SqliteCatalog::table(const QString& schema, const QString& name
     // Only AUTOINCREMENT marks an identity; a plain INTEGER PRIMARY KEY is written by callers.
     if (std::any_of(info->columns.begin(), info->columns.end(),
                     [](const ColumnInfo& c) { return c.identity; })) {
-        const QByteArray q = QStringLiteral("SELECT sql FROM \"%1\".sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE")
-                                 .arg(QString(schema).replace(QLatin1Char('"'), QLatin1String("\"\"")))
-                                 .toUtf8();
+        const QByteArray q =
+            QStringLiteral("SELECT sql FROM \"%1\".sqlite_master WHERE type = 'table' AND name = "
+                           "?1 COLLATE NOCASE")
+                .arg(QString(schema).replace(QLatin1Char('"'), QLatin1String("\"\"")))
+                .toUtf8();
         bool autoIncrement = false;
         if (sqlite3_prepare_v2(m_db, q.constData(), int(q.size()), &st, nullptr) == SQLITE_OK) {
             sqlite3_bind_text(st, 1, n.constData(), int(n.size()), SQLITE_TRANSIENT);
             if (sqlite3_step(st) == SQLITE_ROW)
-                autoIncrement = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)))
-                                    .contains(QLatin1String("AUTOINCREMENT"), Qt::CaseInsensitive);
+                autoIncrement =
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)))
+                        .contains(QLatin1String("AUTOINCREMENT"), Qt::CaseInsensitive);
             sqlite3_finalize(st);
         }
         if (!autoIncrement)

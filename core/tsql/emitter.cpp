@@ -175,13 +175,15 @@ QString dateUnit(const Expr& e) {
     else
         throw TranslateError::syntax(e.text, e.pos);
     static const char* const table[][2] = {
-        {"year", "year"},     {"yy", "year"},        {"yyyy", "year"},       {"quarter", "quarter"},
-        {"qq", "quarter"},    {"q", "quarter"},      {"month", "month"},     {"mm", "month"},
-        {"m", "month"},       {"day", "day"},        {"dd", "day"},          {"d", "day"},
-        {"dayofyear", "day"}, {"dy", "day"},         {"y", "day"},           {"week", "week"},
-        {"wk", "week"},       {"ww", "week"},        {"hour", "hour"},       {"hh", "hour"},
-        {"minute", "minute"}, {"mi", "minute"},      {"n", "minute"},        {"second", "second"},
-        {"ss", "second"},     {"s", "second"},       {"millisecond", "millisecond"},
+        {"year", "year"},       {"yy", "year"},    {"yyyy", "year"},
+        {"quarter", "quarter"}, {"qq", "quarter"}, {"q", "quarter"},
+        {"month", "month"},     {"mm", "month"},   {"m", "month"},
+        {"day", "day"},         {"dd", "day"},     {"d", "day"},
+        {"dayofyear", "day"},   {"dy", "day"},     {"y", "day"},
+        {"week", "week"},       {"wk", "week"},    {"ww", "week"},
+        {"hour", "hour"},       {"hh", "hour"},    {"minute", "minute"},
+        {"mi", "minute"},       {"n", "minute"},   {"second", "second"},
+        {"ss", "second"},       {"s", "second"},   {"millisecond", "millisecond"},
         {"ms", "millisecond"}};
     for (const auto& row : table)
         if (u == QLatin1String(row[0]))
@@ -196,17 +198,36 @@ QString datePart(const Expr& e) {
         u = e.text.toLower();
     else
         throw TranslateError::syntax(e.text, e.pos);
-    static const char* const table[][2] = {
-        {"year", "year"},         {"yy", "year"},         {"yyyy", "year"},
-        {"quarter", "quarter"},   {"qq", "quarter"},      {"q", "quarter"},
-        {"month", "month"},       {"mm", "month"},        {"m", "month"},
-        {"dayofyear", "dayofyear"}, {"dy", "dayofyear"},  {"y", "dayofyear"},
-        {"day", "day"},           {"dd", "day"},          {"d", "day"},
-        {"week", "week"},         {"wk", "week"},         {"ww", "week"},
-        {"weekday", "weekday"},   {"dw", "weekday"},      {"hour", "hour"},
-        {"hh", "hour"},           {"minute", "minute"},   {"mi", "minute"},
-        {"n", "minute"},          {"second", "second"},   {"ss", "second"},
-        {"s", "second"},          {"millisecond", "millisecond"}, {"ms", "millisecond"}};
+    static const char* const table[][2] = {{"year", "year"},
+                                           {"yy", "year"},
+                                           {"yyyy", "year"},
+                                           {"quarter", "quarter"},
+                                           {"qq", "quarter"},
+                                           {"q", "quarter"},
+                                           {"month", "month"},
+                                           {"mm", "month"},
+                                           {"m", "month"},
+                                           {"dayofyear", "dayofyear"},
+                                           {"dy", "dayofyear"},
+                                           {"y", "dayofyear"},
+                                           {"day", "day"},
+                                           {"dd", "day"},
+                                           {"d", "day"},
+                                           {"week", "week"},
+                                           {"wk", "week"},
+                                           {"ww", "week"},
+                                           {"weekday", "weekday"},
+                                           {"dw", "weekday"},
+                                           {"hour", "hour"},
+                                           {"hh", "hour"},
+                                           {"minute", "minute"},
+                                           {"mi", "minute"},
+                                           {"n", "minute"},
+                                           {"second", "second"},
+                                           {"ss", "second"},
+                                           {"s", "second"},
+                                           {"millisecond", "millisecond"},
+                                           {"ms", "millisecond"}};
     for (const auto& row : table)
         if (u == QLatin1String(row[0]))
             return QLatin1String(row[1]);
@@ -425,7 +446,8 @@ QString Emitter::update(const Statement& s) {
             // the conditions that joined the target move to WHERE (inner joins only).
             for (const Join& j : item.joins)
                 if (j.type != JoinType::Inner && j.type != JoinType::Cross)
-                    throw TranslateError::unsupported(QStringLiteral("UPDATE .. FROM with an outer join"), j.pos);
+                    throw TranslateError::unsupported(
+                        QStringLiteral("UPDATE .. FROM with an outer join"), j.pos);
             std::vector<const TableRef*> refs;
             std::vector<const Expr*> ons;
             if (foundJoin != -1)
@@ -516,7 +538,8 @@ QString Emitter::createTable(const Statement& s) {
             throw TranslateError::unsupported(QStringLiteral("type ") + c.type.name, c.type.pos);
         QString def = quoteName(c.name) + QLatin1Char(' ');
         if (c.identity) {
-            if (kind != TargetKind::Int && kind != TargetKind::BigInt && kind != TargetKind::Numeric)
+            if (kind != TargetKind::Int && kind != TargetKind::BigInt &&
+                kind != TargetKind::Numeric)
                 throw TranslateError::syntax(c.type.name, c.type.pos);
             // SQLite's own counter: a rowid alias that never reuses a deleted value.
             def += QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
@@ -527,10 +550,10 @@ QString Emitter::createTable(const Statement& s) {
         if (c.type.length == -2)
             def += QStringLiteral("(MAX)");
         else if (c.type.length >= 0)
-            def += QLatin1Char('(') + QString::number(c.type.length) +
-                   (c.type.scale >= 0 ? QLatin1Char(',') + QString::number(c.type.scale)
-                                      : QString()) +
-                   QLatin1Char(')');
+            def +=
+                QLatin1Char('(') + QString::number(c.type.length) +
+                (c.type.scale >= 0 ? QLatin1Char(',') + QString::number(c.type.scale) : QString()) +
+                QLatin1Char(')');
         if (kind == TargetKind::Text)
             def += collateSuffix();
         if (c.notNull)
@@ -541,8 +564,8 @@ QString Emitter::createTable(const Statement& s) {
             def += QStringLiteral(" UNIQUE");
         if (c.defaultValue) {
             const Expr& d = *c.defaultValue;
-            const bool negative = d.kind == ExprKind::Unary && d.text == u"-" &&
-                                  d.args[0]->kind == ExprKind::Number;
+            const bool negative =
+                d.kind == ExprKind::Unary && d.text == u"-" && d.args[0]->kind == ExprKind::Number;
             if (d.kind != ExprKind::String && d.kind != ExprKind::Number &&
                 d.kind != ExprKind::Null && !negative)
                 throw TranslateError::unsupported(QStringLiteral("DEFAULT expression"), d.pos);
@@ -550,7 +573,8 @@ QString Emitter::createTable(const Statement& s) {
             Value v = toColumnType(expr(d, scope), sqlTypeOf(kind));
             if (!v.literal && d.kind != ExprKind::Null && !negative)
                 throw TranslateError::unsupported(QStringLiteral("DEFAULT of another type"), d.pos);
-            def += QStringLiteral(" DEFAULT ") + (negative ? QLatin1Char('(') + v.sql + QLatin1Char(')') : v.sql);
+            def += QStringLiteral(" DEFAULT ") +
+                   (negative ? QLatin1Char('(') + v.sql + QLatin1Char(')') : v.sql);
         }
         parts << def;
     }
@@ -561,7 +585,8 @@ QString Emitter::createTable(const Statement& s) {
         return q.join(QStringLiteral(", "));
     };
     if (!s.primaryKey.isEmpty()) {
-        const bool onIdentity = identity && s.primaryKey.size() == 1 && eq(s.primaryKey[0], identity->name);
+        const bool onIdentity =
+            identity && s.primaryKey.size() == 1 && eq(s.primaryKey[0], identity->name);
         if (!onIdentity)
             parts << (identity ? QStringLiteral("UNIQUE (") : QStringLiteral("PRIMARY KEY (")) +
                          keyList(s.primaryKey) + QLatin1Char(')');
@@ -575,7 +600,8 @@ QString Emitter::createTable(const Statement& s) {
 QString Emitter::createIndex(const Statement& s) {
     QString schema;
     tableName(s.target, &schema);
-    QString out = s.unique ? QStringLiteral("CREATE UNIQUE INDEX ") : QStringLiteral("CREATE INDEX ");
+    QString out =
+        s.unique ? QStringLiteral("CREATE UNIQUE INDEX ") : QStringLiteral("CREATE INDEX ");
     if (schema != u"main")
         out += quoteName(schema) + QLatin1Char('.');
     out += quoteName(s.indexName) + QStringLiteral(" ON ") + quoteName(s.target.name) +
@@ -594,7 +620,8 @@ QString Emitter::dropTable(const Statement& s) {
     QStringList out;
     for (const ObjectName& n : s.dropTargets) {
         QString schema;
-        out << (s.ifExists ? QStringLiteral("DROP TABLE IF EXISTS ") : QStringLiteral("DROP TABLE ")) +
+        out << (s.ifExists ? QStringLiteral("DROP TABLE IF EXISTS ")
+                           : QStringLiteral("DROP TABLE ")) +
                    tableName(n, &schema);
     }
     return out.join(QStringLiteral(";\n"));
@@ -610,7 +637,8 @@ QString Emitter::query(const Query& q, const Scope* outer, std::vector<Col>* col
     for (size_t i = 0; i < q.arms.size(); ++i) {
         const Select& arm = q.arms[i];
         std::vector<Col> armCols;
-        QString sql = select(arm, outer, &armCols, topLevel, targetTypes, i == 0 ? &firstScope : nullptr);
+        QString sql =
+            select(arm, outer, &armCols, topLevel, targetTypes, i == 0 ? &firstScope : nullptr);
         if (arm.top && !single) {
             // LIMIT may not stand inside an arm of a compound query.
             Scope none;
@@ -643,7 +671,8 @@ QString Emitter::query(const Query& q, const Scope* outer, std::vector<Col>* col
                 else if (o.expr->kind == ExprKind::Number)
                     v = make(o.expr->text, SqlType::Int);
                 else
-                    throw TranslateError::unsupported(QStringLiteral("ORDER BY expression of a UNION"), o.expr->pos);
+                    throw TranslateError::unsupported(
+                        QStringLiteral("ORDER BY expression of a UNION"), o.expr->pos);
             } else {
                 v = expr(*o.expr, orderScope);
                 if (v.type == SqlType::Text && !v.column)
@@ -807,12 +836,14 @@ QString Emitter::pivot(const TableRef& t, QString innerSql, Source inner, Scope&
     result.known = true;
     for (const Col* g : groups) {
         groupRefs << quoteName(innerAlias) + QLatin1Char('.') + quoteName(g->name);
-        out += groupRefs.last() + QStringLiteral(" AS ") + quoteName(g->name) + QStringLiteral(", ");
+        out +=
+            groupRefs.last() + QStringLiteral(" AS ") + quoteName(g->name) + QStringLiteral(", ");
         result.cols.push_back(*g);
     }
     SqlType aggType = agg.text == u"COUNT" ? SqlType::Int : valueCol->type;
     if (agg.text == u"SUM" && valueCol->type == SqlType::Text)
-        throw TranslateError::type(8117, QStringLiteral("Operand data type varchar is invalid for sum operator."));
+        throw TranslateError::type(
+            8117, QStringLiteral("Operand data type varchar is invalid for sum operator."));
     for (qsizetype i = 0; i < p.values.size(); ++i) {
         const QString& key = p.values[i];
         QString match;
@@ -879,7 +910,8 @@ Value Emitter::convertTo(const Value& v, SqlType target) {
             const QByteArray utf8 = v.literal->text.toUtf8();
             conv::DateTime t;
             if (conv::parseDateTime(std::string_view(utf8.constData(), size_t(utf8.size())), &t))
-                return make(quoteText(QString::fromStdString(conv::canonical(t))), SqlType::DateTime);
+                return make(quoteText(QString::fromStdString(conv::canonical(t))),
+                            SqlType::DateTime);
         }
         return make(QStringLiteral("tsql_to_datetime(") + v.sql + QLatin1Char(')'),
                     SqlType::DateTime);
@@ -928,7 +960,8 @@ Value Emitter::expr(const Expr& e, const Scope& scope) {
         if (e.text == u"NOT")
             return make(QStringLiteral("(NOT ") + a.sql + QLatin1Char(')'), SqlType::Int);
         if (e.text == u"~")
-            return make(QStringLiteral("(~") + convertTo(a, SqlType::Int).sql + QLatin1Char(')'), SqlType::Int);
+            return make(QStringLiteral("(~") + convertTo(a, SqlType::Int).sql + QLatin1Char(')'),
+                        SqlType::Int);
         Value n = a.type == SqlType::Text ? convertTo(a, SqlType::Int) : a;
         if (e.text == u"+")
             return n;
@@ -948,9 +981,12 @@ Value Emitter::expr(const Expr& e, const Scope& scope) {
         const Value p = expr(*e.args[1], scope);
         if (m_placeholders && e.args[1]->kind == ExprKind::String)
             m_likePatternTokens.push_back(e.args[1]->literalIndex);
-        if (p.literal && p.literal->kind == ExprKind::String && p.literal->text.contains(QLatin1Char('[')))
-            throw TranslateError::unsupported(QStringLiteral("LIKE character class"), p.literal->pos);
-        QString sql = QLatin1Char('(') + v.sql + (e.negated ? QStringLiteral(" NOT LIKE ") : QStringLiteral(" LIKE ")) + p.sql;
+        if (p.literal && p.literal->kind == ExprKind::String &&
+            p.literal->text.contains(QLatin1Char('[')))
+            throw TranslateError::unsupported(QStringLiteral("LIKE character class"),
+                                              p.literal->pos);
+        QString sql = QLatin1Char('(') + v.sql +
+                      (e.negated ? QStringLiteral(" NOT LIKE ") : QStringLiteral(" LIKE ")) + p.sql;
         if (e.args.size() > 2)
             sql += QStringLiteral(" ESCAPE ") + expr(*e.args[2], scope).sql;
         return make(sql + QLatin1Char(')'), SqlType::Int);
@@ -962,7 +998,8 @@ Value Emitter::expr(const Expr& e, const Scope& scope) {
         const QString sql = QLatin1Char('(') + comparison(v, QStringLiteral(">="), lo) +
                             QStringLiteral(" AND ") + comparison(v, QStringLiteral("<="), hi) +
                             QLatin1Char(')');
-        return make(e.negated ? QStringLiteral("(NOT ") + sql + QLatin1Char(')') : sql, SqlType::Int);
+        return make(e.negated ? QStringLiteral("(NOT ") + sql + QLatin1Char(')') : sql,
+                    SqlType::Int);
     }
     case ExprKind::InList: {
         const Value v = expr(*e.args[0], scope);
@@ -977,7 +1014,8 @@ Value Emitter::expr(const Expr& e, const Scope& scope) {
         if (isNumeric(all) || all == SqlType::DateTime)
             left = convertTo(v, all);
         for (const Value& item : values)
-            items << ((isNumeric(all) || all == SqlType::DateTime) ? convertTo(item, all).sql : item.sql);
+            items << ((isNumeric(all) || all == SqlType::DateTime) ? convertTo(item, all).sql
+                                                                   : item.sql);
         QString l = left.sql;
         if (all == SqlType::Text)
             l = QLatin1Char('(') + l + collateSuffix() + QLatin1Char(')');
@@ -987,10 +1025,13 @@ Value Emitter::expr(const Expr& e, const Scope& scope) {
             for (const Value& item : values)
                 ors << QStringLiteral("tsql_cmp(") + v.sql + QStringLiteral(", ") + item.sql +
                            QStringLiteral(") = 0");
-            const QString sql = QLatin1Char('(') + ors.join(QStringLiteral(" OR ")) + QLatin1Char(')');
-            return make(e.negated ? QStringLiteral("(NOT ") + sql + QLatin1Char(')') : sql, SqlType::Int);
+            const QString sql =
+                QLatin1Char('(') + ors.join(QStringLiteral(" OR ")) + QLatin1Char(')');
+            return make(e.negated ? QStringLiteral("(NOT ") + sql + QLatin1Char(')') : sql,
+                        SqlType::Int);
         }
-        return make(QLatin1Char('(') + l + (e.negated ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (")) +
+        return make(QLatin1Char('(') + l +
+                        (e.negated ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (")) +
                         items.join(QStringLiteral(", ")) + QStringLiteral("))"),
                     SqlType::Int);
     }
@@ -1001,13 +1042,15 @@ Value Emitter::expr(const Expr& e, const Scope& scope) {
         QString l = v.sql;
         if (v.type == SqlType::Text)
             l = QLatin1Char('(') + l + collateSuffix() + QLatin1Char(')');
-        return make(QLatin1Char('(') + l + (e.negated ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (")) +
-                        sub + QStringLiteral("))"),
+        return make(QLatin1Char('(') + l +
+                        (e.negated ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (")) + sub +
+                        QStringLiteral("))"),
                     SqlType::Int);
     }
     case ExprKind::Exists: {
         std::vector<Col> cols;
-        return make(QStringLiteral("EXISTS (") + query(*e.query, &scope, &cols, false) + QLatin1Char(')'),
+        return make(QStringLiteral("EXISTS (") + query(*e.query, &scope, &cols, false) +
+                        QLatin1Char(')'),
                     SqlType::Int);
     }
     case ExprKind::Subquery: {
@@ -1048,8 +1091,9 @@ Value Emitter::column(const Expr& e, const Scope& scope) {
             for (const Col& c : src.cols) {
                 if (eq(c.name, e.text)) {
                     Value v;
-                    v.sql = e.qualifier.isEmpty() ? quoteName(e.text)
-                                                  : quoteName(e.qualifier) + QLatin1Char('.') + quoteName(e.text);
+                    v.sql = e.qualifier.isEmpty()
+                                ? quoteName(e.text)
+                                : quoteName(e.qualifier) + QLatin1Char('.') + quoteName(e.text);
                     v.type = c.type;
                     v.column = true;
                     return v;
@@ -1070,7 +1114,8 @@ QString Emitter::comparison(const Value& l, const QString& op, const Value& r) {
     const SqlType lt = l.type;
     const SqlType rt = r.type;
     if (lt == SqlType::Null || rt == SqlType::Null)
-        return QLatin1Char('(') + l.sql + QLatin1Char(' ') + op + QLatin1Char(' ') + r.sql + QLatin1Char(')');
+        return QLatin1Char('(') + l.sql + QLatin1Char(' ') + op + QLatin1Char(' ') + r.sql +
+               QLatin1Char(')');
     if ((lt == SqlType::Text || lt == SqlType::DateTime) && lt == rt)
         return QLatin1Char('(') + l.sql + QLatin1Char(' ') + op + QLatin1Char(' ') + r.sql +
                collateSuffix() + QLatin1Char(')');
@@ -1109,10 +1154,12 @@ Value Emitter::binary(const Expr& e, const Scope& scope) {
         if (l.type == SqlType::Null || r.type == SqlType::Null)
             return make(QStringLiteral("NULL"), SqlType::Null);
         if (l.type == SqlType::Text && r.type == SqlType::Text)
-            return make(QLatin1Char('(') + l.sql + QStringLiteral(" || ") + r.sql + QLatin1Char(')'),
+            return make(QLatin1Char('(') + l.sql + QStringLiteral(" || ") + r.sql +
+                            QLatin1Char(')'),
                         SqlType::Text);
         if (l.type == SqlType::Unknown || r.type == SqlType::Unknown)
-            return make(QStringLiteral("tsql_add(") + l.sql + QStringLiteral(", ") + r.sql + QLatin1Char(')'),
+            return make(QStringLiteral("tsql_add(") + l.sql + QStringLiteral(", ") + r.sql +
+                            QLatin1Char(')'),
                         SqlType::Unknown);
     }
     // Arithmetic: a text operand converts to the other side's numeric type.
@@ -1125,25 +1172,32 @@ Value Emitter::binary(const Expr& e, const Scope& scope) {
                            : op == u"/" ? QStringLiteral("divide")
                                         : QStringLiteral("modulo");
     if (l.type == SqlType::Text && r.type == SqlType::Text && op != u"+")
-        throw TranslateError::type(402, QStringLiteral("The data types varchar and varchar are incompatible in the ") +
-                                            opName + QStringLiteral(" operator."));
+        throw TranslateError::type(
+            402, QStringLiteral("The data types varchar and varchar are incompatible in the ") +
+                     opName + QStringLiteral(" operator."));
     const Value a = t == SqlType::Unknown ? l : convertTo(l, t);
     const Value b = t == SqlType::Unknown ? r : convertTo(r, t);
     if (op == u"%" && (l.type == SqlType::Float || r.type == SqlType::Float) &&
         a.type != SqlType::Unknown && b.type != SqlType::Unknown)
-        throw TranslateError::type(402, QStringLiteral("The data types ") +
-                                            QLatin1String(typeName(a.type)) + QStringLiteral(" and ") +
-                                            QLatin1String(typeName(b.type)) +
-                                            QStringLiteral(" are incompatible in the modulo operator."));
+        throw TranslateError::type(
+            402, QStringLiteral("The data types ") + QLatin1String(typeName(a.type)) +
+                     QStringLiteral(" and ") + QLatin1String(typeName(b.type)) +
+                     QStringLiteral(" are incompatible in the modulo operator."));
     if (op == u"/")
-        return checked(QStringLiteral("tsql_div(") + a.sql + QStringLiteral(", ") + b.sql + QLatin1Char(')'), t);
+        return checked(QStringLiteral("tsql_div(") + a.sql + QStringLiteral(", ") + b.sql +
+                           QLatin1Char(')'),
+                       t);
     if (op == u"%")
-        return make(QStringLiteral("tsql_mod(") + a.sql + QStringLiteral(", ") + b.sql + QLatin1Char(')'), t);
+        return make(QStringLiteral("tsql_mod(") + a.sql + QStringLiteral(", ") + b.sql +
+                        QLatin1Char(')'),
+                    t);
     if (op == u"^")
-        return make(QStringLiteral("((") + a.sql + QStringLiteral(" | ") + b.sql + QStringLiteral(") - (") +
-                        a.sql + QStringLiteral(" & ") + b.sql + QStringLiteral("))"),
+        return make(QStringLiteral("((") + a.sql + QStringLiteral(" | ") + b.sql +
+                        QStringLiteral(") - (") + a.sql + QStringLiteral(" & ") + b.sql +
+                        QStringLiteral("))"),
                     SqlType::Int);
-    const QString sql = QLatin1Char('(') + a.sql + QLatin1Char(' ') + op + QLatin1Char(' ') + b.sql + QLatin1Char(')');
+    const QString sql = QLatin1Char('(') + a.sql + QLatin1Char(' ') + op + QLatin1Char(' ') +
+                        b.sql + QLatin1Char(')');
     if (op == u"&" || op == u"|")
         return make(sql, SqlType::Int);
     return checked(sql, t);
@@ -1158,8 +1212,9 @@ Value Emitter::aggregate(const Expr& e, const Scope& scope) {
         Value a = expr(*e.args[0], scope);
         if (a.type == SqlType::Text && e.distinct)
             a.sql += collateSuffix();
-        return make(QStringLiteral("count(") + (e.distinct ? QStringLiteral("DISTINCT ") : QString()) +
-                        a.sql + QLatin1Char(')'),
+        return make(QStringLiteral("count(") +
+                        (e.distinct ? QStringLiteral("DISTINCT ") : QString()) + a.sql +
+                        QLatin1Char(')'),
                     SqlType::Int);
     }
     expectArgs(e, 1, 1);
@@ -1167,8 +1222,9 @@ Value Emitter::aggregate(const Expr& e, const Scope& scope) {
     const QString distinct = e.distinct ? QStringLiteral("DISTINCT ") : QString();
     if (f == u"SUM" || f == u"AVG") {
         if (a.type == SqlType::Text)
-            throw TranslateError::type(8117, QStringLiteral("Operand data type varchar is invalid for ") +
-                                                 f.toLower() + QStringLiteral(" operator."));
+            throw TranslateError::type(8117,
+                                       QStringLiteral("Operand data type varchar is invalid for ") +
+                                           f.toLower() + QStringLiteral(" operator."));
         QString sql = f.toLower() + QLatin1Char('(') + distinct + a.sql + QLatin1Char(')');
         // The server's AVG of integers is an integer (truncated).
         if (f == u"AVG" && isInteger(a.type))
@@ -1189,7 +1245,8 @@ Value Emitter::objectId(const Expr& e) {
         needsValue(*a);
     for (const ExprPtr& a : e.args)
         if (a->kind != ExprKind::String)
-            throw TranslateError::unsupported(QStringLiteral("OBJECT_ID of a computed name"), a->pos);
+            throw TranslateError::unsupported(QStringLiteral("OBJECT_ID of a computed name"),
+                                              a->pos);
     QStringList parts = e.args[0]->text.split(QLatin1Char('.'));
     for (QString& p : parts) {
         p = p.trimmed();
@@ -1214,14 +1271,16 @@ Value Emitter::objectId(const Expr& e) {
         else if (t == u"V")
             type = QStringLiteral(" AND type = 'view'");
         else
-            throw TranslateError::unsupported(QStringLiteral("OBJECT_ID type ") + t, e.args[1]->pos);
+            throw TranslateError::unsupported(QStringLiteral("OBJECT_ID type ") + t,
+                                              e.args[1]->pos);
     } else {
         type = QStringLiteral(" AND type IN ('table', 'view')");
     }
     const QString master = schema == u"temp" ? QStringLiteral("temp.sqlite_master")
                                              : quoteName(schema) + QStringLiteral(".sqlite_master");
-    return make(QStringLiteral("(SELECT rootpage FROM ") + master + QStringLiteral(" WHERE name = ") +
-                    quoteText(name) + QStringLiteral(" COLLATE NOCASE") + type + QLatin1Char(')'),
+    return make(QStringLiteral("(SELECT rootpage FROM ") + master +
+                    QStringLiteral(" WHERE name = ") + quoteText(name) +
+                    QStringLiteral(" COLLATE NOCASE") + type + QLatin1Char(')'),
                 SqlType::Int);
 }
 
@@ -1262,18 +1321,24 @@ Value Emitter::function(const Expr& e, const Scope& scope) {
             t = higher(t, vs.back().type);
         }
         if (t == SqlType::Null)
-            throw TranslateError::type(4127, QStringLiteral("At least one of the arguments to COALESCE must be an expression that is not the NULL constant."));
+            throw TranslateError::type(
+                4127, QStringLiteral("At least one of the arguments to COALESCE must be an "
+                                     "expression that is not the NULL constant."));
         QStringList parts;
         for (const Value& v : vs)
             parts << (t == SqlType::Unknown ? v.sql : convertTo(v, t).sql);
-        return make(QStringLiteral("coalesce(") + parts.join(QStringLiteral(", ")) + QLatin1Char(')'), t);
+        return make(
+            QStringLiteral("coalesce(") + parts.join(QStringLiteral(", ")) + QLatin1Char(')'), t);
     }
     if (f == u"NULLIF") {
         expectArgs(e, 2, 2);
         const Value a = arg(0);
         const Value b = arg(1);
         if (a.type == SqlType::Null)
-            throw TranslateError::type(4151, QStringLiteral("The type of the first argument to NULLIF cannot be the NULL constant because the type of the first argument has to be known."));
+            throw TranslateError::type(
+                4151,
+                QStringLiteral("The type of the first argument to NULLIF cannot be the NULL "
+                               "constant because the type of the first argument has to be known."));
         return make(QStringLiteral("(CASE WHEN ") + comparison(a, QStringLiteral("="), b) +
                         QStringLiteral(" THEN NULL ELSE ") + a.sql + QStringLiteral(" END)"),
                     a.type);
@@ -1302,13 +1367,15 @@ Value Emitter::function(const Expr& e, const Scope& scope) {
     }
     if (f == u"SUBSTRING") {
         expectArgs(e, 3, 3);
-        return call("substr", {arg(0).sql, convertTo(arg(1), SqlType::Int).sql,
-                               convertTo(arg(2), SqlType::Int).sql},
-                    SqlType::Text);
+        return call(
+            "substr",
+            {arg(0).sql, convertTo(arg(1), SqlType::Int).sql, convertTo(arg(2), SqlType::Int).sql},
+            SqlType::Text);
     }
     if (f == u"LEN") {
         expectArgs(e, 1, 1);
-        return make(QStringLiteral("length(rtrim(") + arg(0).sql + QStringLiteral(", ' '))"), SqlType::Int);
+        return make(QStringLiteral("length(rtrim(") + arg(0).sql + QStringLiteral(", ' '))"),
+                    SqlType::Int);
     }
     if (f == u"REPLACE") {
         expectArgs(e, 3, 3);
@@ -1322,7 +1389,8 @@ Value Emitter::function(const Expr& e, const Scope& scope) {
     }
     if (f == u"LTRIM" || f == u"RTRIM") {
         expectArgs(e, 1, 1);
-        return make(f.toLower() + QLatin1Char('(') + arg(0).sql + QStringLiteral(", ' ')"), SqlType::Text);
+        return make(f.toLower() + QLatin1Char('(') + arg(0).sql + QStringLiteral(", ' ')"),
+                    SqlType::Text);
     }
     if (f == u"UPPER" || f == u"LOWER") {
         expectArgs(e, 1, 1);
@@ -1331,7 +1399,8 @@ Value Emitter::function(const Expr& e, const Scope& scope) {
     if (f == u"CHARINDEX") {
         expectArgs(e, 2, 3);
         if (e.args.size() == 3)
-            return call("tsql_charindex", {arg(0).sql, arg(1).sql, convertTo(arg(2), SqlType::Int).sql},
+            return call("tsql_charindex",
+                        {arg(0).sql, arg(1).sql, convertTo(arg(2), SqlType::Int).sql},
                         SqlType::Int);
         return call("tsql_charindex", {arg(0).sql, arg(1).sql}, SqlType::Int);
     }
@@ -1438,8 +1507,13 @@ Value Emitter::dateOrTextFunction(const Expr& e, const Scope& scope) {
         const Value b = arg(2);
         const SqlType t = higher(a.type, b.type);
         if (t == SqlType::Null)
-            throw TranslateError::type(8133, QStringLiteral("At least one of the result expressions in a CASE specification must be an expression other than the NULL constant."));
-        auto fit = [&](const Value& v) { return t == SqlType::Unknown ? v.sql : convertTo(v, t).sql; };
+            throw TranslateError::type(
+                8133,
+                QStringLiteral("At least one of the result expressions in a CASE specification "
+                               "must be an expression other than the NULL constant."));
+        auto fit = [&](const Value& v) {
+            return t == SqlType::Unknown ? v.sql : convertTo(v, t).sql;
+        };
         return make(QStringLiteral("CASE WHEN ") + cond + QStringLiteral(" THEN ") + fit(a) +
                         QStringLiteral(" ELSE ") + fit(b) + QStringLiteral(" END"),
                     t);
@@ -1475,28 +1549,35 @@ Value Emitter::cast(const Expr& e, const Scope& scope) {
     case TargetKind::Float:
         return make(QStringLiteral("tsql_to_float(") + v.sql + QLatin1Char(')'), SqlType::Float);
     case TargetKind::DateTime:
-        return make(QStringLiteral("tsql_to_datetime(") + v.sql + QLatin1Char(')'), SqlType::DateTime);
+        return make(QStringLiteral("tsql_to_datetime(") + v.sql + QLatin1Char(')'),
+                    SqlType::DateTime);
     case TargetKind::Date:
-        return make(QStringLiteral("substr(tsql_to_datetime(") + v.sql + QStringLiteral("), 1, 10)"),
+        return make(QStringLiteral("substr(tsql_to_datetime(") + v.sql +
+                        QStringLiteral("), 1, 10)"),
                     SqlType::Text);
     case TargetKind::Text: {
         // VARCHAR without a length is VARCHAR(30) in CAST and CONVERT.
         int len = e.type.length == -2 ? -1 : (e.type.length >= 0 ? e.type.length : 30);
         if (e.type.name == u"TEXT" || e.type.name == u"NTEXT")
             len = -1;
-        const int pad = e.type.name.endsWith(QLatin1String("CHAR")) && !e.type.name.contains(QLatin1String("VAR")) ? 1 : 0;
+        const int pad = e.type.name.endsWith(QLatin1String("CHAR")) &&
+                                !e.type.name.contains(QLatin1String("VAR"))
+                            ? 1
+                            : 0;
         if (v.type == SqlType::DateTime) {
             if (e.args.size() > 1) {
                 static const int styles[] = {0, 100, 8, 108, 14, 114, 20, 120, 21, 121, 23, 112};
                 if (std::find(std::begin(styles), std::end(styles), style) == std::end(styles))
-                    throw TranslateError::unsupported(QStringLiteral("CONVERT style %1").arg(style), e.args[1]->pos);
+                    throw TranslateError::unsupported(QStringLiteral("CONVERT style %1").arg(style),
+                                                      e.args[1]->pos);
             }
             return make(QStringLiteral("tsql_datefmt(") + v.sql + QStringLiteral(", ") +
                             QString::number(style) + QStringLiteral(", ") + QString::number(len) +
                             QStringLiteral(", ") + QString::number(pad) + QLatin1Char(')'),
                         SqlType::Text);
         }
-        if (v.literal && v.type == SqlType::Text && !pad && (len < 0 || v.literal->text.size() <= len))
+        if (v.literal && v.type == SqlType::Text && !pad &&
+            (len < 0 || v.literal->text.size() <= len))
             return v;
         return make(QStringLiteral("tsql_to_text(") + v.sql + QStringLiteral(", ") +
                         QString::number(len) + QStringLiteral(", ") + QString::number(pad) +
@@ -1532,8 +1613,12 @@ Value Emitter::caseExpr(const Expr& e, const Scope& scope) {
     if (e.hasElse)
         t = higher(t, elseValue.type);
     if (t == SqlType::Null)
-        throw TranslateError::type(8133, QStringLiteral("At least one of the result expressions in a CASE specification must be an expression other than the NULL constant."));
-    auto fit = [&](const Value& v) { return (t == SqlType::Unknown || t == SqlType::Null) ? v.sql : convertTo(v, t).sql; };
+        throw TranslateError::type(
+            8133, QStringLiteral("At least one of the result expressions in a CASE specification "
+                                 "must be an expression other than the NULL constant."));
+    auto fit = [&](const Value& v) {
+        return (t == SqlType::Unknown || t == SqlType::Null) ? v.sql : convertTo(v, t).sql;
+    };
     QString sql = QStringLiteral("CASE");
     for (size_t k = 0; k < whens.size(); ++k)
         sql += QStringLiteral(" WHEN ") + whens[k] + QStringLiteral(" THEN ") + fit(thens[k]);

@@ -7,7 +7,7 @@ namespace {
 
 struct Token {
     enum Kind { Any, One, Set, Char } kind = Char;
-    QString chars;                       // Char: the character; Set: its single members
+    QString chars;                               // Char: the character; Set: its single members
     std::vector<std::pair<QChar, QChar>> ranges; // Set: a-z ranges
     bool negated = false;
 };
@@ -56,8 +56,7 @@ bool inSet(const Token& t, QChar c) {
     for (QChar m : t.chars)
         found = found || sameChar(m, c);
     for (const auto& [lo, hi] : t.ranges)
-        found = found || (lo <= c && c <= hi) ||
-                (lo.toCaseFolded() <= f && f <= hi.toCaseFolded());
+        found = found || (lo <= c && c <= hi) || (lo.toCaseFolded() <= f && f <= hi.toCaseFolded());
     return found != t.negated;
 }
 

@@ -77,7 +77,8 @@ bool shapeOf(const QString& text, Shape* shape) {
                 return false;
             shape->key += QStringView(text).mid(from, i + 1 - from);
             shape->key += QLatin1Char('\'');
-            shape->literals << text.mid(i + 1, end - i - 2).replace(QLatin1String("''"), QLatin1String("'"));
+            shape->literals
+                << text.mid(i + 1, end - i - 2).replace(QLatin1String("''"), QLatin1String("'"));
             from = end;
         }
         if (end < 0)

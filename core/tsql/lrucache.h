@@ -9,8 +9,7 @@
 namespace tsql {
 
 // Values by text, at most capacity of them; the least recently used goes first.
-template <typename V>
-class LruCache {
+template <typename V> class LruCache {
 public:
     explicit LruCache(int capacity) : m_capacity(capacity) {}
 

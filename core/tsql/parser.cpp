@@ -13,15 +13,15 @@ namespace {
 // Words that end an expression or a table source, so they are never taken as a bare alias.
 bool isReserved(const Token& t) {
     static const std::array<const char16_t*, 58> words = {
-        u"ADD",    u"ALL",      u"ALTER",   u"AND",    u"AS",      u"ASC",      u"BEGIN",
-        u"BETWEEN", u"BY",      u"CASE",    u"CREATE", u"CROSS",   u"DECLARE",  u"DELETE",
-        u"DESC",   u"DISTINCT", u"DROP",    u"ELSE",   u"END",     u"EXCEPT",   u"EXEC",
-        u"EXECUTE", u"EXISTS",  u"FROM",    u"FULL",   u"GROUP",   u"HAVING",   u"IF",
-        u"IN",     u"INNER",    u"INSERT",  u"INTERSECT", u"INTO", u"IS",       u"JOIN",
-        u"LEFT",   u"LIKE",     u"NOT",     u"NULL",   u"ON",      u"OR",       u"ORDER",
-        u"OUTER",  u"PIVOT",    u"RIGHT",   u"SELECT", u"SET",     u"THEN",     u"TOP",
-        u"TRUNCATE", u"UNION",  u"UNPIVOT", u"UPDATE", u"VALUES",  u"WHEN",     u"WHERE",
-        u"WHILE",  u"WITH"};
+        u"ADD",      u"ALL",      u"ALTER",   u"AND",       u"AS",     u"ASC",     u"BEGIN",
+        u"BETWEEN",  u"BY",       u"CASE",    u"CREATE",    u"CROSS",  u"DECLARE", u"DELETE",
+        u"DESC",     u"DISTINCT", u"DROP",    u"ELSE",      u"END",    u"EXCEPT",  u"EXEC",
+        u"EXECUTE",  u"EXISTS",   u"FROM",    u"FULL",      u"GROUP",  u"HAVING",  u"IF",
+        u"IN",       u"INNER",    u"INSERT",  u"INTERSECT", u"INTO",   u"IS",      u"JOIN",
+        u"LEFT",     u"LIKE",     u"NOT",     u"NULL",      u"ON",     u"OR",      u"ORDER",
+        u"OUTER",    u"PIVOT",    u"RIGHT",   u"SELECT",    u"SET",    u"THEN",    u"TOP",
+        u"TRUNCATE", u"UNION",    u"UNPIVOT", u"UPDATE",    u"VALUES", u"WHEN",    u"WHERE",
+        u"WHILE",    u"WITH"};
     if (t.kind != TokenKind::Word)
         return false;
     static const QSet<QString> set = [] {
@@ -140,10 +140,11 @@ private:
         if (t.isWord(u"DROP"))
             return drop();
         static const char16_t* const statements[] = {
-            u"ALTER", u"BACKUP", u"BREAK", u"CLOSE", u"COMMIT", u"CONTINUE", u"DBCC",
-            u"DEALLOCATE", u"DECLARE", u"DENY", u"EXEC", u"EXECUTE", u"FETCH", u"GOTO",
-            u"GRANT", u"MERGE", u"OPEN", u"PRINT", u"RAISERROR", u"RETURN", u"REVOKE",
-            u"ROLLBACK", u"SAVE", u"SET", u"THROW", u"USE", u"WAITFOR", u"WHILE", u"WITH"};
+            u"ALTER",     u"BACKUP",     u"BREAK",   u"CLOSE",    u"COMMIT", u"CONTINUE",
+            u"DBCC",      u"DEALLOCATE", u"DECLARE", u"DENY",     u"EXEC",   u"EXECUTE",
+            u"FETCH",     u"GOTO",       u"GRANT",   u"MERGE",    u"OPEN",   u"PRINT",
+            u"RAISERROR", u"RETURN",     u"REVOKE",  u"ROLLBACK", u"SAVE",   u"SET",
+            u"THROW",     u"USE",        u"WAITFOR", u"WHILE",    u"WITH"};
         for (const char16_t* w : statements)
             if (t.isWord(w))
                 unsupported(t.text.toUpper(), t.pos);
@@ -204,7 +205,7 @@ private:
         auto s = std::make_unique<Statement>(StatementKind::Insert, next().pos);
         acceptWord(u"INTO");
         s->target = objectName();
-        if (peek().isSymbol(u"(") ) {
+        if (peek().isSymbol(u"(")) {
             next();
             do
                 s->columns << name();
@@ -223,7 +224,8 @@ private:
             } while (acceptSymbol(u","));
         } else if (peek().isWord(u"SELECT") || peek().isSymbol(u"(")) {
             s->query = query();
-        } else if (peek().isWord(u"DEFAULT") || peek().isWord(u"EXEC") || peek().isWord(u"OUTPUT")) {
+        } else if (peek().isWord(u"DEFAULT") || peek().isWord(u"EXEC") ||
+                   peek().isWord(u"OUTPUT")) {
             unsupported(QStringLiteral("INSERT ") + peek().text.toUpper(), peek().pos);
         } else {
             fail(peek());
@@ -317,7 +319,8 @@ private:
         s->target = objectName();
         expectSymbol(u"(");
         do {
-            if (peek().isWord(u"CONSTRAINT") || peek().isWord(u"PRIMARY") || peek().isWord(u"UNIQUE"))
+            if (peek().isWord(u"CONSTRAINT") || peek().isWord(u"PRIMARY") ||
+                peek().isWord(u"UNIQUE"))
                 tableConstraint(*s);
             else
                 s->columnDefs.push_back(columnDef());

@@ -13,12 +13,12 @@ struct Pos {
 
 enum class TokenKind {
     End,
-    Word,         // keyword or plain name; #temp and ##global names included
-    QuotedName,   // [name] or "name"; text holds the name without the brackets
-    String,       // '..' or N'..'; text holds the value with quotes undoubled
-    Number,       // 12, 1.5, .5, 1e3
-    Variable,     // @name
-    Symbol,       // ( ) , . ; + - * / % = < > <= >= <> != !< !> & | ^ ~
+    Word,       // keyword or plain name; #temp and ##global names included
+    QuotedName, // [name] or "name"; text holds the name without the brackets
+    String,     // '..' or N'..'; text holds the value with quotes undoubled
+    Number,     // 12, 1.5, .5, 1e3
+    Variable,   // @name
+    Symbol,     // ( ) , . ; + - * / % = < > <= >= <> != !< !> & | ^ ~
 };
 
 struct Token {
@@ -28,9 +28,7 @@ struct Token {
     Pos pos;
     bool unicode = false; // N'..'
 
-    bool isWord(QStringView w) const {
-        return kind == TokenKind::Word && upper == w;
-    }
+    bool isWord(QStringView w) const { return kind == TokenKind::Word && upper == w; }
     bool isSymbol(QStringView s) const { return kind == TokenKind::Symbol && text == s; }
     bool isName() const { return kind == TokenKind::Word || kind == TokenKind::QuotedName; }
 };

@@ -20,14 +20,14 @@ public:
           m_serverNumber(serverNumber) {}
 
     static TranslateError syntax(const QString& near, Pos pos) {
-        return {Kind::Syntax, QStringLiteral("Incorrect syntax near '%1' at line %2, column %3.")
-                                  .arg(near, QString::number(pos.line),
-                                       QString::number(pos.column))};
+        return {Kind::Syntax,
+                QStringLiteral("Incorrect syntax near '%1' at line %2, column %3.")
+                    .arg(near, QString::number(pos.line), QString::number(pos.column))};
     }
     static TranslateError unsupported(const QString& construct, Pos pos) {
-        return {Kind::Unsupported, QStringLiteral("unsupported T-SQL: %1 at line %2, column %3")
-                                       .arg(construct, QString::number(pos.line),
-                                            QString::number(pos.column))};
+        return {Kind::Unsupported,
+                QStringLiteral("unsupported T-SQL: %1 at line %2, column %3")
+                    .arg(construct, QString::number(pos.line), QString::number(pos.column))};
     }
 
     // A type error with the server's number and message for it.

@@ -33,7 +33,7 @@ public:
 
     SqliteCatalog catalog;
     QHash<QString, std::shared_ptr<CachedBatch>> cache;
-    LruCache<QString> translations{256}; // translate()'s results by text
+    LruCache<QString> translations{256};      // translate()'s results by text
     LruCache<LiteralTemplate> templates{256}; // by LiteralTemplates::keyOf
     std::recursive_mutex mutex;
     TsqlDialect* owner = nullptr;
@@ -140,8 +140,7 @@ public:
     qint64 affected() const { return m_affected; }
 
 private:
-    template <typename F>
-    QString sqlFor(const void* key, F emitSql) {
+    template <typename F> QString sqlFor(const void* key, F emitSql) {
         if (const auto it = m_batch.sql.constFind(key); it != m_batch.sql.constEnd())
             return *it;
         Emitter emitter(m_state.catalog);
@@ -214,7 +213,8 @@ void describe(Emitter& e, const Statement& s, QStringList& out, int depth) {
             describe(e, *b, out, depth);
         return;
     case StatementKind::If:
-        out << indent + QStringLiteral("-- IF") << indent + e.condition(*s.condition) + QLatin1Char(';')
+        out << indent + QStringLiteral("-- IF")
+            << indent + e.condition(*s.condition) + QLatin1Char(';')
             << indent + QStringLiteral("-- THEN");
         describe(e, *s.thenBranch, out, depth + 1);
         if (s.elseBranch) {
@@ -277,8 +277,9 @@ bool TsqlDialect::prepareHandle(sqlite3* db, const QString& databaseFile, DbErro
     if (!session.run(attach, nullptr, nullptr, err))
         return false;
     if (companion != u":memory:" &&
-        !session.run(QStringLiteral("PRAGMA %1.journal_mode=WAL").arg(QLatin1String(kGlobalTempSchema)),
-                     nullptr, nullptr, err))
+        !session.run(
+            QStringLiteral("PRAGMA %1.journal_mode=WAL").arg(QLatin1String(kGlobalTempSchema)),
+            nullptr, nullptr, err))
         return false;
 
     auto state = std::make_shared<HandleState>(db);
@@ -327,8 +328,9 @@ bool TsqlDialect::runBatch(SqliteSession& session, const QString& text,
     std::shared_ptr<HandleState> state = stateOf(session.handle());
     if (!state) {
         if (err)
-            *err = DbError::make(kGenericErrorNumber,
-                                 QStringLiteral("the T-SQL dialect was not prepared on this connection"));
+            *err = DbError::make(
+                kGenericErrorNumber,
+                QStringLiteral("the T-SQL dialect was not prepared on this connection"));
         return false;
     }
     std::lock_guard lock(state->mutex);

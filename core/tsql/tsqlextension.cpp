@@ -122,7 +122,8 @@ void toNumber(sqlite3_context* ctx, sqlite3_value* v, NumberKind kind, int scale
         const double d = sqlite3_value_double(v);
         if (kind == NumberKind::Int || kind == NumberKind::BigInt) {
             if (std::fabs(d) >= 9.2e18) {
-                fail(ctx, QStringLiteral("Arithmetic overflow error converting float to data type int."));
+                fail(ctx, QStringLiteral(
+                              "Arithmetic overflow error converting float to data type int."));
                 return;
             }
             sqlite3_result_int64(ctx, sqlite3_int64(std::trunc(d)));
@@ -210,13 +211,15 @@ bool dateOf(sqlite3_context* ctx, sqlite3_value* v, conv::DateTime* t) {
             *t = conv::DateTime::fromMsecs(base + days * 86400000LL);
             return true;
         }
-        fail(ctx, QStringLiteral("Arithmetic overflow error converting expression to data type datetime."));
+        fail(ctx, QStringLiteral(
+                      "Arithmetic overflow error converting expression to data type datetime."));
         return false;
     }
     const std::string_view s = textOf(v);
     if (sqlite3_value_type(v) == SQLITE_TEXT && conv::parseDateTime(s, t))
         return true;
-    fail(ctx, QStringLiteral("Conversion failed when converting date and/or time from character string."));
+    fail(ctx, QStringLiteral(
+                  "Conversion failed when converting date and/or time from character string."));
     return false;
 }
 
@@ -241,12 +244,13 @@ void dateFormat(sqlite3_context* ctx, int, sqlite3_value** argv) {
         return;
     std::string s;
     if (!conv::formatDateTime(t, sqlite3_value_int(argv[1]), &s)) {
-        fail(ctx, QStringLiteral("%1 is not a valid style number when converting from datetime to a character string.")
+        fail(ctx, QStringLiteral("%1 is not a valid style number when converting from datetime to "
+                                 "a character string.")
                       .arg(sqlite3_value_int(argv[1])));
         return;
     }
-    resultText(ctx, fitLength(std::move(s), sqlite3_value_int(argv[2]),
-                              sqlite3_value_int(argv[3]) != 0));
+    resultText(
+        ctx, fitLength(std::move(s), sqlite3_value_int(argv[2]), sqlite3_value_int(argv[3]) != 0));
 }
 
 void getDate(sqlite3_context* ctx, int, sqlite3_value**) {
@@ -267,8 +271,8 @@ bool numericPair(sqlite3_context* ctx, sqlite3_value** argv, sqlite3_int64* ia, 
                  double* da, double* db, bool* bothInt) {
     bool intA = sqlite3_value_type(argv[0]) == SQLITE_INTEGER;
     bool intB = sqlite3_value_type(argv[1]) == SQLITE_INTEGER;
-    const bool floatSide = sqlite3_value_type(argv[0]) == SQLITE_FLOAT ||
-                           sqlite3_value_type(argv[1]) == SQLITE_FLOAT;
+    const bool floatSide =
+        sqlite3_value_type(argv[0]) == SQLITE_FLOAT || sqlite3_value_type(argv[1]) == SQLITE_FLOAT;
     const NumberKind kind = floatSide ? NumberKind::Float : NumberKind::Int;
     sqlite3_int64* is[] = {ia, ib};
     double* ds[] = {da, db};
@@ -406,7 +410,9 @@ void dateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     else
         r = mb - ma;
     if (r > std::numeric_limits<int32_t>::max() || r < std::numeric_limits<int32_t>::min()) {
-        fail(ctx, QStringLiteral("The datediff function resulted in an overflow. The number of dateparts separating two date/time instances is too large. Try to use datediff with a less precise datepart."));
+        fail(ctx, QStringLiteral("The datediff function resulted in an overflow. The number of "
+                                 "dateparts separating two date/time instances is too large. Try "
+                                 "to use datediff with a less precise datepart."));
         return;
     }
     sqlite3_result_int64(ctx, r);
@@ -451,7 +457,8 @@ void dateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         fail(ctx, QStringLiteral("Adding a value to a 'datetime' column caused an overflow."));
         return;
     }
-    resultText(ctx, conv::canonical(conv::DateTime::fromMsecs(t.msecsSinceEpochDay() + n * unitMs)));
+    resultText(ctx,
+               conv::canonical(conv::DateTime::fromMsecs(t.msecsSinceEpochDay() + n * unitMs)));
 }
 
 // LEFT / RIGHT over characters of the value's text.
@@ -587,8 +594,10 @@ void isNumericFn(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_result_int(ctx, (i == s.size() && (digits > 0 || alone)) ? 1 : 0);
 }
 
-const char* const kIntOverflow = "Arithmetic overflow error converting expression to data type int.";
-const char* const kBigIntOverflow = "Arithmetic overflow error converting expression to data type bigint.";
+const char* const kIntOverflow =
+    "Arithmetic overflow error converting expression to data type int.";
+const char* const kBigIntOverflow =
+    "Arithmetic overflow error converting expression to data type bigint.";
 
 // tsql_check_int(x): the result of int arithmetic, which fails beyond int's range.
 void checkInt(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -602,7 +611,8 @@ void checkInt(sqlite3_context* ctx, int, sqlite3_value** argv) {
     } else if (sqlite3_value_type(v) == SQLITE_FLOAT) {
         // SQLite turns an integer operation that overflows 64 bits into a real.
         const double d = sqlite3_value_double(v);
-        if (!(d >= std::numeric_limits<int32_t>::min() && d <= std::numeric_limits<int32_t>::max())) {
+        if (!(d >= std::numeric_limits<int32_t>::min() &&
+              d <= std::numeric_limits<int32_t>::max())) {
             sqlite3_result_error(ctx, kIntOverflow, -1);
             return;
         }
@@ -612,7 +622,8 @@ void checkInt(sqlite3_context* ctx, int, sqlite3_value** argv) {
 
 // tsql_check_bigint(x): SQLite gives a real where 64-bit integer arithmetic overflows.
 void checkBigInt(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_FLOAT && !(std::fabs(sqlite3_value_double(argv[0])) < 9.2e18)) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_FLOAT &&
+        !(std::fabs(sqlite3_value_double(argv[0])) < 9.2e18)) {
         sqlite3_result_error(ctx, kBigIntOverflow, -1);
         return;
     }
@@ -690,8 +701,9 @@ void floorFn(sqlite3_context* ctx, int, sqlite3_value** argv) {
     ceilFloor(ctx, argv, false);
 }
 
-const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
-                               "July",    "August",   "September", "October", "November", "December"};
+const char* const kMonths[] = {"January",   "February", "March",    "April",
+                               "May",       "June",     "July",     "August",
+                               "September", "October",  "November", "December"};
 const char* const kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                  "Thursday", "Friday", "Saturday"};
 
@@ -771,7 +783,8 @@ void endOfMonth(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     const int year = int(total / 12);
     const int month = int(total % 12) + 1;
     char out[11];
-    std::snprintf(out, sizeof out, "%04d-%02d-%02d", year, month, QDate(year, month, 1).daysInMonth());
+    std::snprintf(out, sizeof out, "%04d-%02d-%02d", year, month,
+                  QDate(year, month, 1).daysInMonth());
     sqlite3_result_text(ctx, out, 10, SQLITE_TRANSIENT);
 }
 
@@ -892,7 +905,8 @@ extern "C" int sqlite3_mestsql_init(sqlite3* db, char** errorMessage, const sqli
         {"tsql_str", 3, str, true},
     };
     for (const FunctionDef& f : functions) {
-        const int flags = SQLITE_UTF8 | SQLITE_INNOCUOUS | (f.deterministic ? SQLITE_DETERMINISTIC : 0);
+        const int flags =
+            SQLITE_UTF8 | SQLITE_INNOCUOUS | (f.deterministic ? SQLITE_DETERMINISTIC : 0);
         const int rc = sqlite3_create_function_v2(db, f.name, f.args, flags, nullptr, f.fn, nullptr,
                                                   nullptr, nullptr);
         if (rc != SQLITE_OK) {
@@ -901,8 +915,8 @@ extern "C" int sqlite3_mestsql_init(sqlite3* db, char** errorMessage, const sqli
             return rc;
         }
     }
-    const int rc = sqlite3_create_collation_v2(db, tsql::kCollation, SQLITE_UTF8, nullptr,
-                                               collation, nullptr);
+    const int rc =
+        sqlite3_create_collation_v2(db, tsql::kCollation, SQLITE_UTF8, nullptr, collation, nullptr);
     if (rc != SQLITE_OK && errorMessage)
         *errorMessage = sqlite3_mprintf("cannot register the collation");
     return rc;

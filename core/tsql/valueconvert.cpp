@@ -150,7 +150,8 @@ QString conversionMessage(std::string_view text, NumberKind kind, Outcome why) {
     if (why == Outcome::Overflow)
         return QStringLiteral("The conversion of the varchar value '%1' overflowed an %2 column.")
             .arg(value, QLatin1String(typeName(kind)));
-    return QStringLiteral("Conversion failed when converting the varchar value '%1' to data type %2.")
+    return QStringLiteral(
+               "Conversion failed when converting the varchar value '%1' to data type %2.")
         .arg(value, QLatin1String(typeName(kind)));
 }
 
@@ -237,8 +238,8 @@ bool formatDateTime(const DateTime& t, int style, std::string* out) {
         static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
         const int h12 = t.hour % 12 == 0 ? 12 : t.hour % 12;
-        std::snprintf(buf, sizeof buf, "%s %2d %04d %2d:%02d%s", months[t.month - 1], t.day,
-                      t.year, h12, t.minute, t.hour < 12 ? "AM" : "PM");
+        std::snprintf(buf, sizeof buf, "%s %2d %04d %2d:%02d%s", months[t.month - 1], t.day, t.year,
+                      h12, t.minute, t.hour < 12 ? "AM" : "PM");
         break;
     }
     case 8:

@@ -1,6 +1,6 @@
+#include "boards/boardcycle.h"
 #include "boards/boardstatements.h"
 #include "boards/frm_s_imgshow_sangsan.h"
-#include "boards/boardcycle.h"
 #include "boards/frm_s_imgshow_suju.h"
 #include "core/modbas.h"
 #include "core/moddb.h"
@@ -8,8 +8,8 @@
 #include "tests/support/testenv.h"
 #include "ui/common/chartview.h"
 #include "ui/common/clsspread.h"
-#include "ui/common/spreadview.h"
 #include "ui/common/modal.h"
+#include "ui/common/spreadview.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -39,22 +39,35 @@ TEST(BoardStatementsTest, MonthRangesCrossYearEnds) {
 }
 
 TEST(BoardStatementsTest, ProductionStatementText) {
-    EXPECT_EQ(BoardStatements::sangsan(QDate(2024, 3, 1)),
-              QStringLiteral("\nSELECT\n    Total.order_qty1\nFROM("
-                             "\n    SELECT\n        ISNULL(Sum(ISNULL(order_qty, 0)), 0) As order_qty1\n    FROM B_JAKUPJISI_MASTER P_PSJ\n    WHERE P_PSJ.jisi_date = '2024-02-29'"
-                             "\n    Union All"
-                             "\n    SELECT\n        ISNULL(Sum(ISNULL(Qty, 0)), 0) As Qty1\n    FROM P_SangSan_Master P_PC\n    WHERE P_PC.Jakup_Date = '2024-02-29'"
-                             "\n    Union All"
-                             "\n    SELECT\n        ISNULL(Sum(ISNULL(order_qty, 0)), 0) As order_qty2\n    FROM B_JAKUPJISI_MASTER P_PSJ\n    WHERE P_PSJ.jisi_date = '2024-03-01'"
-                             "\n    Union All"
-                             "\n    SELECT\n        ISNULL(Sum(ISNULL(Qty, 0)), 0) As Qty2\n    FROM P_SangSan_Master P_PC\n    WHERE P_PC.Jakup_Date = '2024-03-01'"
-                             "\n    Union All"
-                             "\n    SELECT\n        ISNULL(Sum(ISNULL(order_qty, 0)), 0) As order_qty3\n    FROM B_JAKUPJISI_MASTER P_PSJ\n    WHERE P_PSJ.jisi_date = '2024-03-02'"
-                             "\n)TOTAL"));
+    EXPECT_EQ(
+        BoardStatements::sangsan(QDate(2024, 3, 1)),
+        QStringLiteral("\nSELECT\n    Total.order_qty1\nFROM("
+                       "\n    SELECT\n        ISNULL(Sum(ISNULL(order_qty, 0)), 0) As order_qty1\n "
+                       "   FROM B_JAKUPJISI_MASTER P_PSJ\n    WHERE P_PSJ.jisi_date = '2024-02-29'"
+                       "\n    Union All"
+                       "\n    SELECT\n        ISNULL(Sum(ISNULL(Qty, 0)), 0) As Qty1\n    FROM "
+                       "P_SangSan_Master P_PC\n    WHERE P_PC.Jakup_Date = '2024-02-29'"
+                       "\n    Union All"
+                       "\n    SELECT\n        ISNULL(Sum(ISNULL(order_qty, 0)), 0) As order_qty2\n "
+                       "   FROM B_JAKUPJISI_MASTER P_PSJ\n    WHERE P_PSJ.jisi_date = '2024-03-01'"
+                       "\n    Union All"
+                       "\n    SELECT\n        ISNULL(Sum(ISNULL(Qty, 0)), 0) As Qty2\n    FROM "
+                       "P_SangSan_Master P_PC\n    WHERE P_PC.Jakup_Date = '2024-03-01'"
+                       "\n    Union All"
+                       "\n    SELECT\n        ISNULL(Sum(ISNULL(order_qty, 0)), 0) As order_qty3\n "
+                       "   FROM B_JAKUPJISI_MASTER P_PSJ\n    WHERE P_PSJ.jisi_date = '2024-03-02'"
+                       "\n)TOTAL"));
     const QString suju = BoardStatements::suju(QDate(2024, 12, 10));
-    EXPECT_TRUE(suju.startsWith(QStringLiteral("\nSELECT\n    Total.Suju_Su1\nFROM(\n    SELECT\n        ISNULL(Sum(ISNULL(Balju_su, 0)), 0) As Suju_Su1\n    FROM P_PRODUCT_SUJU_TALVEN P_PSJ\n    WHERE P_PSJ.Chulha_date between '2024-11-01' AND '2024-11-30'\n    Union All\n")));
-    EXPECT_TRUE(suju.contains(QStringLiteral("\n        ISNULL(Sum(ISNULL(culha_su, 0)), 0) As chulha_Su2\n    FROM P_PRODUCT_CULHA P_PC\n    WHERE P_PC.Culha_date between '2024-12-01' AND '2024-12-31'\n")));
-    EXPECT_TRUE(suju.endsWith(QStringLiteral("As Suju_Su3\n    FROM P_PRODUCT_SUJU_TALVEN P_PSJ\n    WHERE P_PSJ.Chulha_date between '2025-01-01' AND '2025-01-31'\n)TOTAL")));
+    EXPECT_TRUE(suju.startsWith(QStringLiteral(
+        "\nSELECT\n    Total.Suju_Su1\nFROM(\n    SELECT\n        ISNULL(Sum(ISNULL(Balju_su, 0)), "
+        "0) As Suju_Su1\n    FROM P_PRODUCT_SUJU_TALVEN P_PSJ\n    WHERE P_PSJ.Chulha_date between "
+        "'2024-11-01' AND '2024-11-30'\n    Union All\n")));
+    EXPECT_TRUE(suju.contains(QStringLiteral(
+        "\n        ISNULL(Sum(ISNULL(culha_su, 0)), 0) As chulha_Su2\n    FROM P_PRODUCT_CULHA "
+        "P_PC\n    WHERE P_PC.Culha_date between '2024-12-01' AND '2024-12-31'\n")));
+    EXPECT_TRUE(suju.endsWith(
+        QStringLiteral("As Suju_Su3\n    FROM P_PRODUCT_SUJU_TALVEN P_PSJ\n    WHERE "
+                       "P_PSJ.Chulha_date between '2025-01-01' AND '2025-01-31'\n)TOTAL")));
 }
 
 namespace {
@@ -67,10 +80,14 @@ const QString kData = QStringLiteral(
     "INSERT INTO P_PRODUCT_SUJU_TALVEN (chulha_date, balju_su) VALUES ('2025-02-01', 999);\n"
     "INSERT INTO P_PRODUCT_CULHA (culha_date, culha_su) VALUES ('2024-11-15', 1400);\n"
     "INSERT INTO P_PRODUCT_CULHA (culha_date, culha_su) VALUES ('2024-12-01', NULL);\n"
-    "INSERT INTO B_JAKUPJISI_MASTER (seq, prod_no, jisi_date, order_qty) VALUES ('20241209001001', '20241209001', '2024-12-09', 700);\n"
-    "INSERT INTO B_JAKUPJISI_MASTER (seq, prod_no, jisi_date, order_qty) VALUES ('20241211001001', '20241211001', '2024-12-11', 90);\n"
-    "INSERT INTO P_SANGSAN_MASTER (op_seq_sub, jakup_date, qty) VALUES ('20241209001001', '2024-12-09', 650);\n"
-    "INSERT INTO P_SANGSAN_MASTER (op_seq_sub, jakup_date, qty) VALUES ('20241210001001', '2024-12-10', 120);\n");
+    "INSERT INTO B_JAKUPJISI_MASTER (seq, prod_no, jisi_date, order_qty) VALUES ('20241209001001', "
+    "'20241209001', '2024-12-09', 700);\n"
+    "INSERT INTO B_JAKUPJISI_MASTER (seq, prod_no, jisi_date, order_qty) VALUES ('20241211001001', "
+    "'20241211001', '2024-12-11', 90);\n"
+    "INSERT INTO P_SANGSAN_MASTER (op_seq_sub, jakup_date, qty) VALUES ('20241209001001', "
+    "'2024-12-09', 650);\n"
+    "INSERT INTO P_SANGSAN_MASTER (op_seq_sub, jakup_date, qty) VALUES ('20241210001001', "
+    "'2024-12-10', 120);\n");
 
 class BoardTest : public TestEnv {
 protected:
@@ -192,7 +209,8 @@ TEST_F(BoardTest, FailingStatementOrClosedConnectionLeavesTheBoardEmpty) {
     board.lsQuery();
     EXPECT_EQ(board.summary()->MaxRows(), 0);
     EXPECT_EQ(board.cc1->seriesCount(), 0);
-    EXPECT_TRUE(readFile(QStringLiteral("202412.err")).contains(QStringLiteral("ERR LOCATION : 일자별 생산현황 / ")));
+    EXPECT_TRUE(readFile(QStringLiteral("202412.err"))
+                    .contains(QStringLiteral("ERR LOCATION : 일자별 생산현황 / ")));
     gCon->close();
     board.lsQuery();
     EXPECT_EQ(board.summary()->MaxRows(), 0);

@@ -12,7 +12,8 @@ protected:
         TestEnv::SetUp();
         ASSERT_TRUE(server.isListening());
         dn.setTransferTimeout(5000);
-        QObject::connect(&dn, &DownLoad::StatusChange, &dn, [this](const QString& s) { statuses << s; });
+        QObject::connect(&dn, &DownLoad::StatusChange, &dn,
+                         [this](const QString& s) { statuses << s; });
         QObject::connect(&dn, &DownLoad::DLECode, &dn, [this](qint32 c) { codes << c; });
         QObject::connect(&dn, &DownLoad::DLError, &dn, [this](const QString& e) { errors << e; });
     }
@@ -44,7 +45,9 @@ TEST_F(DownLoadTest, OkReplacesFileAndLastOneByteChunkIsWritten) {
     const QByteArray body = QByteArray(2048, 'x') + "y"; // the last chunk is one byte
     server.serve("/PLX/no_photo.gif", 200, body, "image/gif");
     const QString pic = path(QStringLiteral("no_photo.gif"));
-    writeFile(pic, QByteArray(5000, 'o')); // longer than the new one: must be replaced, not overwritten in place
+    writeFile(
+        pic, QByteArray(
+                 5000, 'o')); // longer than the new one: must be replaced, not overwritten in place
     QSignalSpy complete(&dn, &DownLoad::DLComplete);
     QSignalSpy percent(&dn, &DownLoad::Percent);
     fetch(QStringLiteral("/PLX/no_photo.gif"), pic);
@@ -57,7 +60,8 @@ TEST_F(DownLoadTest, OkReplacesFileAndLastOneByteChunkIsWritten) {
     EXPECT_TRUE(codes.isEmpty());
     EXPECT_EQ(statuses.first(), QStringLiteral("Initiating Connection."));
     EXPECT_TRUE(statuses.contains(QStringLiteral("Retrieving File Information Complete!")));
-    EXPECT_TRUE(statuses.contains(QStringLiteral("Opening ") + pic + QStringLiteral(" For DATA Input.")));
+    EXPECT_TRUE(
+        statuses.contains(QStringLiteral("Opening ") + pic + QStringLiteral(" For DATA Input.")));
     EXPECT_EQ(statuses.last(), QStringLiteral("Download Successful!"));
 }
 
@@ -109,23 +113,25 @@ TEST_F(DownLoadTest, MissingContentLengthAndNoServerAreHeaderErrors) {
 }
 
 TEST_F(DownLoadTest, ShortBodyKeepsTheOldFile) {
-    server.serveRaw("/short", "HTTP/1.1 200 OK\r\nContent-Length: 100\r\nConnection: close\r\n\r\nonly ten b");
+    server.serveRaw(
+        "/short", "HTTP/1.1 200 OK\r\nContent-Length: 100\r\nConnection: close\r\n\r\nonly ten b");
     const QString pic = path(QStringLiteral("no_photo.gif"));
     writeFile(pic, "old picture");
     fetch(QStringLiteral("/short"), pic);
     EXPECT_EQ(content(pic), QByteArray("old picture"));
     EXPECT_TRUE(codes.contains(1));
-    EXPECT_TRUE(errors.contains(QStringLiteral("Error Downloading File from : ") + server.url(QStringLiteral("/short"))));
+    EXPECT_TRUE(errors.contains(QStringLiteral("Error Downloading File from : ") +
+                                server.url(QStringLiteral("/short"))));
 }
 
 TEST(DownLoadTextTest, RateAndTimeLeft) {
     const std::pair<double, const char*> rates[] = {
-        {0, "0 Bytes/S"}, {1023, "1023 Bytes/S"}, {1023.6, "1024 Bytes/S"}, {1024, "1 KB/S"},
-        {1536, "1.5 KB/S"}, {10000, "9.77 KB/S"}, {1048575, "1024 KB/S"}, {1048576, ""}};
+        {0, "0 Bytes/S"},   {1023, "1023 Bytes/S"}, {1023.6, "1024 Bytes/S"}, {1024, "1 KB/S"},
+        {1536, "1.5 KB/S"}, {10000, "9.77 KB/S"},   {1048575, "1024 KB/S"},   {1048576, ""}};
     for (const auto& [r, text] : rates)
         EXPECT_EQ(DownLoad::rateText(r), QString::fromLatin1(text)) << r;
     const std::pair<double, const char*> times[] = {
-        {0, "0 sec"}, {59, "59 sec"}, {60, "1 min 0 sec"}, {3599, "59 min 59 sec"},
+        {0, "0 sec"},         {59, "59 sec"},       {60, "1 min 0 sec"}, {3599, "59 min 59 sec"},
         {3600, "1 hr 0 min"}, {7384, "2 hr 3 min"}, {-5, "0 sec"}};
     for (const auto& [t, text] : times)
         EXPECT_EQ(DownLoad::timeLeftText(t), QString::fromLatin1(text)) << t;

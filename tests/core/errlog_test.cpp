@@ -19,16 +19,21 @@ TEST_F(ErrLogTest, RecordForms) {
         QString record;
     };
     const Case cases[] = {
-        {{}, QString(), QStringLiteral("frm_S_jakupjisi_list"),
+        {{},
+         QString(),
+         QStringLiteral("frm_S_jakupjisi_list"),
          QStringLiteral("ERR LOCATION : frm_S_jakupjisi_list / \r\n\r\n")},
         {{}, QString(), QStringLiteral("   "), QString()},
         {{}, QString(), QString(), QString()},
         {{-2147217900, QStringLiteral("Invalid column name 'x'.")},
          QStringLiteral("Invalid column name 'x'."),
          QStringLiteral("frm_S_dayReport"),
-         QStringLiteral("[2024년03월05일 10시00분00초]\r\nERR NO(-2147217900) : Invalid column name "
-                        "'x'.     \r\nERR LOCATION : frm_S_dayReport / Invalid column name 'x'.\r\n\r\n")},
-        {{7, QStringLiteral("boom")}, QStringLiteral("boom"), QString(),
+         QStringLiteral(
+             "[2024년03월05일 10시00분00초]\r\nERR NO(-2147217900) : Invalid column name "
+             "'x'.     \r\nERR LOCATION : frm_S_dayReport / Invalid column name 'x'.\r\n\r\n")},
+        {{7, QStringLiteral("boom")},
+         QStringLiteral("boom"),
+         QString(),
          QStringLiteral("[2024년03월05일 10시00분00초]\r\nERR NO(7) : boom     ")},
     };
     for (const Case& c : cases)
@@ -67,7 +72,8 @@ TEST_F(ErrLogTest, MonthRollOverStartsANewFileAndAppends) {
     gfERR_LOG(DbError{}, QString(), QStringLiteral("c"));
     EXPECT_EQ(readFile(QStringLiteral("202403.err")),
               QStringLiteral("ERR LOCATION : a / \r\n\r\n\r\nERR LOCATION : b / \r\n\r\n\r\n"));
-    EXPECT_EQ(readFile(QStringLiteral("202404.err")), QStringLiteral("ERR LOCATION : c / \r\n\r\n\r\n"));
+    EXPECT_EQ(readFile(QStringLiteral("202404.err")),
+              QStringLiteral("ERR LOCATION : c / \r\n\r\n\r\n"));
 }
 
 TEST_F(ErrLogTest, ClosesSharedResultAndOffersReconnectWhenClosed) {

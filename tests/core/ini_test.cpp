@@ -43,8 +43,9 @@ TEST_F(IniTest, NoFileCreatesBothSectionsInWriteOrder) {
 }
 
 TEST_F(IniTest, HandEditsOfWrittenKeysAreResetOthersSurviveTrimmed) {
-    writeConf("; plant terminal\r\n[db_setting]\r\nimip = 10.9.9.9,1433\r\nDbName=OTHER\r\n"
-              "COMGB=  X1  \r\n\r\n[WORK_INFO]\r\nWorkCd=\r\n[LOCAL_SETTING]\r\nBackend=sqlite\r\n");
+    writeConf(
+        "; plant terminal\r\n[db_setting]\r\nimip = 10.9.9.9,1433\r\nDbName=OTHER\r\n"
+        "COMGB=  X1  \r\n\r\n[WORK_INFO]\r\nWorkCd=\r\n[LOCAL_SETTING]\r\nBackend=sqlite\r\n");
     start();
     start(); // a second start must give the same
     EXPECT_EQ(gsDB_SERVER, QStringLiteral("127.0.0.1,1433"));
@@ -57,7 +58,8 @@ TEST_F(IniTest, HandEditsOfWrittenKeysAreResetOthersSurviveTrimmed) {
     EXPECT_EQ(text.count(QStringLiteral("[DB_SETTING]"), Qt::CaseInsensitive), 1);
     EXPECT_EQ(text.count(QStringLiteral("IMIP="), Qt::CaseInsensitive), 1);
     EXPECT_TRUE(text.contains(QStringLiteral("COMGB=  X1  \r\n")));
-    EXPECT_TRUE(text.startsWith(QStringLiteral("; plant terminal\r\n[db_setting]\r\nimip=127.0.0.1,1433\r\n")));
+    EXPECT_TRUE(text.startsWith(
+        QStringLiteral("; plant terminal\r\n[db_setting]\r\nimip=127.0.0.1,1433\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("DBUSER=sa\r\n")));
 }
 
@@ -127,7 +129,8 @@ TEST_F(IniTest, NoTemporaryFilePossibleRewritesInPlace) {
         EXPECT_EQ(gsDB_NAME, QStringLiteral("MES_TALVEN")) << readOnlyFolder;
         EXPECT_EQ(gsCOM_GB, QStringLiteral("X1")) << readOnlyFolder;
         const QString text = readFile(QStringLiteral("conf.ini"));
-        EXPECT_TRUE(text.startsWith(QStringLiteral("[DB_SETTING]\nIMIP=127.0.0.1,1433\nDBNAME=MES_TALVEN\n")))
+        EXPECT_TRUE(text.startsWith(
+            QStringLiteral("[DB_SETTING]\nIMIP=127.0.0.1,1433\nDBNAME=MES_TALVEN\n")))
             << text.toStdString();
         EXPECT_TRUE(text.endsWith(QStringLiteral("FTPPass=pelt\n"))) << text.toStdString();
     }
@@ -135,10 +138,12 @@ TEST_F(IniTest, NoTemporaryFilePossibleRewritesInPlace) {
     // second name of the old file keeps the old text.
     writeConf("[DB_SETTING]\nIMIP=10.9.9.9,1433\n");
     const QString oldName = path(QStringLiteral("conf.old"));
-    ASSERT_EQ(::link(QFile::encodeName(conf).constData(), QFile::encodeName(oldName).constData()), 0);
+    ASSERT_EQ(::link(QFile::encodeName(conf).constData(), QFile::encodeName(oldName).constData()),
+              0);
     start();
     EXPECT_EQ(gsDB_SERVER, QStringLiteral("127.0.0.1,1433"));
-    EXPECT_EQ(readFile(QStringLiteral("conf.old")), QStringLiteral("[DB_SETTING]\nIMIP=10.9.9.9,1433\n"));
+    EXPECT_EQ(readFile(QStringLiteral("conf.old")),
+              QStringLiteral("[DB_SETTING]\nIMIP=10.9.9.9,1433\n"));
     EXPECT_FALSE(QFile::exists(conf + QStringLiteral(".tmp")));
 }
 

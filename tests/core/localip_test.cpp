@@ -31,8 +31,9 @@ protected:
 
 TEST_F(LocalIpTest, LastIpv4AddressOfTheResolverListWins) {
     resolver.name = QStringLiteral("  line-pc ");
-    resolver.list = {QHostAddress(QStringLiteral("10.0.0.5")), QHostAddress(QStringLiteral("fe80::1")),
-                     QHostAddress(QStringLiteral("192.168.1.20")), QHostAddress(QStringLiteral("::1"))};
+    resolver.list = {
+        QHostAddress(QStringLiteral("10.0.0.5")), QHostAddress(QStringLiteral("fe80::1")),
+        QHostAddress(QStringLiteral("192.168.1.20")), QHostAddress(QStringLiteral("::1"))};
     EXPECT_EQ(gfGET_LOCAL_IP(), QStringLiteral("192.168.1.20"));
     EXPECT_EQ(resolver.asked, QStringLiteral("line-pc"));
     EXPECT_TRUE(notifier.shown.isEmpty());

@@ -11,13 +11,16 @@ class ModDbTest : public TestEnv {
 protected:
     void SetUp() override {
         TestEnv::SetUp();
-        createDatabase(QStringLiteral("MES_TEST"),
-                       QStringLiteral("CREATE TABLE T (id INTEGER PRIMARY KEY, name TEXT, qty INTEGER);"
-                                      "INSERT INTO T VALUES (1,'a',1),(2,NULL,1),(3,'c',2);"));
+        createDatabase(
+            QStringLiteral("MES_TEST"),
+            QStringLiteral("CREATE TABLE T (id INTEGER PRIMARY KEY, name TEXT, qty INTEGER);"
+                           "INSERT INTO T VALUES (1,'a',1),(2,NULL,1),(3,'c',2);"));
         ASSERT_TRUE(gfDB_OPEN());
     }
     QString table() const {
-        return scalar(dbFile(), QStringLiteral("SELECT group_concat(id||':'||ifnull(name,'-')||':'||qty, ' ') FROM T"));
+        return scalar(
+            dbFile(),
+            QStringLiteral("SELECT group_concat(id||':'||ifnull(name,'-')||':'||qty, ' ') FROM T"));
     }
     QString log() const { return readFile(QStringLiteral("202403.err")); }
     const QString original = QStringLiteral("1:a:1 2:-:1 3:c:2");
@@ -25,7 +28,8 @@ protected:
 } // namespace
 
 TEST_F(ModDbTest, ExecCommitsAndBatchesRunInOrder) {
-    EXPECT_TRUE(gfEXEC_SQL(QStringLiteral("UPDATE T SET qty = qty + 1 WHERE id = 1"), QStringLiteral("loc")));
+    EXPECT_TRUE(gfEXEC_SQL(QStringLiteral("UPDATE T SET qty = qty + 1 WHERE id = 1"),
+                           QStringLiteral("loc")));
     EXPECT_TRUE(gfEXEC_SQLS({QStringLiteral("INSERT INTO T VALUES (4,'d',0)"),
                              QStringLiteral("UPDATE T SET qty = 9 WHERE id = 4")},
                             QStringLiteral("loc")));
@@ -35,17 +39,20 @@ TEST_F(ModDbTest, ExecCommitsAndBatchesRunInOrder) {
 }
 
 TEST_F(ModDbTest, BatchWithFailingSecondStatementLeavesNothingAndReports) {
-    EXPECT_FALSE(gfEXEC_SQLS({QStringLiteral("UPDATE T SET qty = 5"), QStringLiteral("UPDAT T SET qty = 6"),
-                              QStringLiteral("DELETE FROM T")},
-                             QStringLiteral("frm_S_dayReport")));
+    EXPECT_FALSE(
+        gfEXEC_SQLS({QStringLiteral("UPDATE T SET qty = 5"), QStringLiteral("UPDAT T SET qty = 6"),
+                     QStringLiteral("DELETE FROM T")},
+                    QStringLiteral("frm_S_dayReport")));
     EXPECT_EQ(table(), original);
     ASSERT_EQ(notifier.shown.size(), 1);
-    EXPECT_TRUE(notifier.shown.first().text.contains(QStringLiteral("Incorrect syntax near 'UPDAT'")));
+    EXPECT_TRUE(
+        notifier.shown.first().text.contains(QStringLiteral("Incorrect syntax near 'UPDAT'")));
     EXPECT_TRUE(log().contains(QStringLiteral("ERR NO(102) : ")));
     EXPECT_TRUE(log().contains(QStringLiteral("ERR LOCATION : frm_S_dayReport / ")));
     EXPECT_FALSE(notifier.busy());
     // The connection stays usable after the rollback.
-    EXPECT_TRUE(gfEXEC_SQL(QStringLiteral("UPDATE T SET qty = 7 WHERE id = 3"), QStringLiteral("loc")));
+    EXPECT_TRUE(
+        gfEXEC_SQL(QStringLiteral("UPDATE T SET qty = 7 WHERE id = 3"), QStringLiteral("loc")));
 }
 
 TEST_F(ModDbTest, CountMismatchRollsBackSilentlyAndLogsLocationOnly) {
@@ -57,7 +64,8 @@ TEST_F(ModDbTest, CountMismatchRollsBackSilentlyAndLogsLocationOnly) {
     EXPECT_TRUE(notifier.shown.isEmpty());
     EXPECT_EQ(log(), QStringLiteral("ERR LOCATION : frm_S_jakupjisi_list / \r\n\r\n\r\n"));
     // No row at all is a mismatch too; exactly one row each passes.
-    EXPECT_FALSE(gfEXEC_SQLS_COUNT({QStringLiteral("DELETE FROM T WHERE id = 99")}, QStringLiteral("x"), 1));
+    EXPECT_FALSE(
+        gfEXEC_SQLS_COUNT({QStringLiteral("DELETE FROM T WHERE id = 99")}, QStringLiteral("x"), 1));
     EXPECT_TRUE(gfEXEC_SQLS_COUNT({QStringLiteral("UPDATE T SET qty = 5 WHERE id = 3"),
                                    QStringLiteral("DELETE FROM T WHERE id = 1")},
                                   QStringLiteral("x"), 1));
@@ -65,9 +73,11 @@ TEST_F(ModDbTest, CountMismatchRollsBackSilentlyAndLogsLocationOnly) {
 }
 
 TEST_F(ModDbTest, GetValueEmptyTextOnNoRowAndNullInvalidOnFailure) {
-    EXPECT_EQ(gfGET_VALUE(QStringLiteral("SELECT name FROM T WHERE id = 3"), QString()), QVariant(QStringLiteral("c")));
+    EXPECT_EQ(gfGET_VALUE(QStringLiteral("SELECT name FROM T WHERE id = 3"), QString()),
+              QVariant(QStringLiteral("c")));
     EXPECT_EQ(gfGET_VALUE(QStringLiteral("SELECT qty FROM T WHERE id = 3"), QString()).toInt(), 2);
-    const QVariant none = gfGET_VALUE(QStringLiteral("SELECT name FROM T WHERE id = 99"), QString());
+    const QVariant none =
+        gfGET_VALUE(QStringLiteral("SELECT name FROM T WHERE id = 99"), QString());
     const QVariant null = gfGET_VALUE(QStringLiteral("SELECT name FROM T WHERE id = 2"), QString());
     for (const QVariant& v : {none, null}) {
         EXPECT_TRUE(v.isValid());
@@ -75,13 +85,15 @@ TEST_F(ModDbTest, GetValueEmptyTextOnNoRowAndNullInvalidOnFailure) {
         EXPECT_EQ(v.typeId(), QMetaType::QString);
     }
     EXPECT_TRUE(notifier.shown.isEmpty());
-    const QVariant failed = gfGET_VALUE(QStringLiteral("SELECT nope FROM T"), QStringLiteral("loc"));
+    const QVariant failed =
+        gfGET_VALUE(QStringLiteral("SELECT nope FROM T"), QStringLiteral("loc"));
     EXPECT_FALSE(failed.isValid());
     EXPECT_TRUE(log().contains(QStringLiteral("no such column: nope")));
 }
 
 TEST_F(ModDbTest, GetRowShapes) {
-    const QVariantList row = gfGET_ROW(QStringLiteral("SELECT id, name, qty FROM T WHERE id = 2"), QString());
+    const QVariantList row =
+        gfGET_ROW(QStringLiteral("SELECT id, name, qty FROM T WHERE id = 2"), QString());
     ASSERT_EQ(row.size(), 3);
     EXPECT_EQ(row.at(0).toInt(), 2);
     EXPECT_TRUE(row.at(1).isNull()); // NULL stays NULL
@@ -92,7 +104,8 @@ TEST_F(ModDbTest, GetRowShapes) {
 }
 
 TEST_F(ModDbTest, OpenRsLeavesResultOpenAndAReadWhileOpenFails) {
-    EXPECT_TRUE(gfOPEN_RS(QStringLiteral("SELECT id, NAME FROM T ORDER BY id"), false, QStringLiteral("loc")));
+    EXPECT_TRUE(gfOPEN_RS(QStringLiteral("SELECT id, NAME FROM T ORDER BY id"), false,
+                          QStringLiteral("loc")));
     ASSERT_TRUE(gRs.isOpen());
     EXPECT_EQ(gRs->rowCount(), 3);
     EXPECT_EQ(gRs->field(QStringLiteral("name")).toString(), QStringLiteral("a"));
@@ -101,7 +114,8 @@ TEST_F(ModDbTest, OpenRsLeavesResultOpenAndAReadWhileOpenFails) {
     // Another read before the caller closed gRs fails, is reported and leaves gRs closed.
     EXPECT_FALSE(gfGET_VALUE(QStringLiteral("SELECT 1"), QStringLiteral("timer")).isValid());
     EXPECT_FALSE(gRs.isOpen());
-    EXPECT_TRUE(log().contains(QStringLiteral("ERR NO(3705) : Operation is not allowed when the object is open.")));
+    EXPECT_TRUE(log().contains(
+        QStringLiteral("ERR NO(3705) : Operation is not allowed when the object is open.")));
     EXPECT_TRUE(log().contains(QStringLiteral("ERR LOCATION : timer / ")));
     // Existence check closes at once; no row gives false.
     EXPECT_TRUE(gfOPEN_RS(QStringLiteral("SELECT 1 FROM T"), true, QString()));
@@ -144,7 +158,8 @@ TEST_F(ModDbTest, DroppedDatabaseFileFailsCleanly) {
     EXPECT_EQ(gCon, nullptr);
     const QStringList texts = notifier.texts();
     ASSERT_GE(texts.size(), 4);
-    EXPECT_TRUE(texts.at(0).startsWith(QStringLiteral("데이타베이스를 OPEN 할수 없습니다.\nCAUSE - ")));
+    EXPECT_TRUE(
+        texts.at(0).startsWith(QStringLiteral("데이타베이스를 OPEN 할수 없습니다.\nCAUSE - ")));
     EXPECT_TRUE(texts.contains(QStringLiteral("접속실패!!! 전산실에 문의하여 주십시요...")));
     EXPECT_TRUE(log().contains(QStringLiteral("ERR LOCATION : loc / ")));
     EXPECT_FALSE(notifier.busy());
@@ -158,8 +173,8 @@ TEST_F(ModDbTest, OpenFailureMessageAndRelease) {
     ASSERT_EQ(notifier.shown.size(), 1);
     EXPECT_EQ(notifier.shown.first().icon, Notifier::Icon::Warning);
     EXPECT_EQ(notifier.shown.first().title, QStringLiteral("Report_TALVEN"));
-    EXPECT_TRUE(notifier.shown.first().text.startsWith(
-        QStringLiteral("데이타베이스를 OPEN 할수 없습니다.\nCAUSE - unable to open database file")));
+    EXPECT_TRUE(notifier.shown.first().text.startsWith(QStringLiteral(
+        "데이타베이스를 OPEN 할수 없습니다.\nCAUSE - unable to open database file")));
     EXPECT_EQ(log(), QStringLiteral("<missing>")); // an open failure is not logged
 }
 

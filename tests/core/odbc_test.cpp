@@ -51,7 +51,8 @@ class OdbcTest : public TestEnv {};
 TEST_F(OdbcTest, ClosedPortFailsWithDriverCause) {
     const QString driver = LocalSettings::current().odbcDriver;
     ASSERT_TRUE(registeredDrivers().contains(driver))
-        << "ODBC driver \"" << driver.toStdString() << "\" is not registered (scripts/install-deps)";
+        << "ODBC driver \"" << driver.toStdString()
+        << "\" is not registered (scripts/install-deps)";
     const quint16 port = closedLoopbackPort();
     ASSERT_NE(port, 0);
     LocalSettings::current().backend = QStringLiteral("odbc");

@@ -30,8 +30,9 @@ TEST(SingleInstanceTest, LockNameDependsOnUserAndExecutable) {
     EXPECT_EQ(base, lock("kim", "/opt/mes/Report_TALVEN"));
     EXPECT_EQ(QFileInfo(base).absolutePath(), QFileInfo(tmp).absoluteFilePath());
     EXPECT_TRUE(base.endsWith(QStringLiteral(".lock")));
-    const QString others[] = {lock("lee", "/opt/mes/Report_TALVEN"), lock("kim", "/opt/mes2/Report_TALVEN"),
-                              lock("kim", "/opt/mes/Report_TALVEN2"), lock("", "/opt/mes/Report_TALVEN")};
+    const QString others[] = {
+        lock("lee", "/opt/mes/Report_TALVEN"), lock("kim", "/opt/mes2/Report_TALVEN"),
+        lock("kim", "/opt/mes/Report_TALVEN2"), lock("", "/opt/mes/Report_TALVEN")};
     for (const QString& other : others)
         EXPECT_NE(other, base);
     // The parts are kept apart: moving text from the user into the path is another pair.
@@ -54,7 +55,8 @@ TEST(ClockTest, FixedRunningAndReset) {
 }
 
 TEST(TextCodecTest, TruncationKeepsWholeCharacters) {
-    const QString mixed = QStringLiteral("ab") + QString(3, QChar(0xD55C)) + QStringLiteral("\U0001F600");
+    const QString mixed =
+        QStringLiteral("ab") + QString(3, QChar(0xD55C)) + QStringLiteral("\U0001F600");
     EXPECT_EQ(TextCodec::truncateBytes(mixed, 4), QStringLiteral("ab"));
     EXPECT_EQ(TextCodec::truncateBytes(mixed, 5), QStringLiteral("ab") + QChar(0xD55C));
     EXPECT_EQ(TextCodec::truncateBytes(mixed, 14), mixed.left(5));

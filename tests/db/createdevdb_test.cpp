@@ -17,7 +17,8 @@ class CreateDevDbTest : public TestEnv {
 protected:
     // Runs a program to its end (at most a minute) and returns its standard output; a
     // failure is reported unless the caller expects one.
-    QString run(const QString& program, const QStringList& args, int* exitCode, bool mayFail = false) {
+    QString run(const QString& program, const QStringList& args, int* exitCode,
+                bool mayFail = false) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"MES_SQL"_s, kMesSql);
@@ -44,7 +45,8 @@ TEST_F(CreateDevDbTest, CreatesTheDemoDatabaseThatMesSqlReads) {
     const QString db = path(u"demo.sqlite"_s);
     ASSERT_TRUE(QFileInfo::exists(db));
 
-    const QString out = run(kMesSql, {u"--db"_s, db, u"-e"_s, u"SELECT COUNT(*) FROM B_JAKUPJISI_MASTER"_s}, &code);
+    const QString out =
+        run(kMesSql, {u"--db"_s, db, u"-e"_s, u"SELECT COUNT(*) FROM B_JAKUPJISI_MASTER"_s}, &code);
     ASSERT_EQ(code, 0);
     const qint64 orders = DevDb(db).count(u"SELECT COUNT(*) FROM B_JAKUPJISI_MASTER"_s);
     EXPECT_GT(orders, 100);
@@ -62,12 +64,16 @@ TEST_F(CreateDevDbTest, SchemaOnlyAndSqlServerLines) {
     ASSERT_EQ(code, 0);
     EXPECT_EQ(DevDb(path(u"empty.sqlite"_s)).count(u"SELECT COUNT(*) FROM B_EMPLOYEE"_s), 0);
 
-    const QString lines = run(u"bash"_s, {kScript, u"--sqlserver"_s, u"--date"_s, u"2024-03-05"_s,
-                                          u"--database"_s, u"MES_DEV"_s}, &code);
+    const QString lines = run(
+        u"bash"_s,
+        {kScript, u"--sqlserver"_s, u"--date"_s, u"2024-03-05"_s, u"--database"_s, u"MES_DEV"_s},
+        &code);
     ASSERT_EQ(code, 0);
     EXPECT_TRUE(lines.contains(u"-Q \"CREATE DATABASE MES_DEV\""_s)) << lines.toStdString();
-    EXPECT_TRUE(lines.contains(u"-d MES_DEV -f 65001 -i \""_s + QStringLiteral(MES_SOURCE_DIR) + u"/db/schema.sql\""_s));
-    EXPECT_TRUE(lines.contains(u"-i \""_s + path(u"demo-2024-03-05.sql"_s) + u"\""_s)) << lines.toStdString();
+    EXPECT_TRUE(lines.contains(u"-d MES_DEV -f 65001 -i \""_s + QStringLiteral(MES_SOURCE_DIR) +
+                               u"/db/schema.sql\""_s));
+    EXPECT_TRUE(lines.contains(u"-i \""_s + path(u"demo-2024-03-05.sql"_s) + u"\""_s))
+        << lines.toStdString();
     EXPECT_TRUE(QFileInfo(path(u"demo-2024-03-05.sql"_s)).size() > 10000);
 
     run(u"bash"_s, {kScript, u"--date"_s, u"5.3.2024"_s}, &code, true);

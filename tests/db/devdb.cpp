@@ -39,7 +39,8 @@ Recordset DevDb::rows(const QString& text) {
     Recordset rs;
     DbError e;
     if (!m_con->select(text, &rs, &e))
-        ADD_FAILURE() << "statement failed: " << e.description.toStdString() << "\n" << text.toStdString();
+        ADD_FAILURE() << "statement failed: " << e.description.toStdString() << "\n"
+                      << text.toStdString();
     return rs;
 }
 

@@ -30,7 +30,8 @@ TEST_F(SchemaTest, CreatesEveryTableAndColumnOfTheCatalogue) {
     const QList<CatalogueTable> tables = catalogue();
     EXPECT_EQ(tables.size(), 42);
     for (const CatalogueTable& t : tables) {
-        EXPECT_TRUE(runs(u"SELECT COUNT(*) FROM "_s + t.name)) << "missing table " << t.name.toStdString();
+        EXPECT_TRUE(runs(u"SELECT COUNT(*) FROM "_s + t.name))
+            << "missing table " << t.name.toStdString();
         for (const QString& c : t.columns)
             EXPECT_TRUE(runs(u"SELECT %1 FROM %2 WHERE 1 = 0"_s.arg(c, t.name)))
                 << "missing column " << t.name.toStdString() << "." << c.toStdString();
@@ -39,21 +40,25 @@ TEST_F(SchemaTest, CreatesEveryTableAndColumnOfTheCatalogue) {
     EXPECT_FALSE(runs(u"SELECT no_such_column FROM B_EMPLOYEE WHERE 1 = 0"_s));
     EXPECT_FALSE(runs(u"SELECT COUNT(*) FROM NO_SUCH_TABLE"_s));
     // The lots of running jobs belong to another program's global temporary table.
-    EXPECT_EQ(db->value(u"IF OBJECT_ID(N'TEMPDB..##TEMP_REAL_LOT', N'U') IS NULL\nSELECT 1\nELSE\nSELECT 0"_s)
-                  .toInt(),
-              1);
+    EXPECT_EQ(
+        db->value(
+              u"IF OBJECT_ID(N'TEMPDB..##TEMP_REAL_LOT', N'U') IS NULL\nSELECT 1\nELSE\nSELECT 0"_s)
+            .toInt(),
+        1);
 }
 
 // Quantities are spliced quoted into value lists and unquoted into arithmetic; a new work
 // order names neither qty nor bad_qty, and a stop writes an empty crew size.
 TEST_F(SchemaTest, QuantitiesAreNumbersWhetherWrittenQuotedOrNot) {
-    ASSERT_TRUE(runs(u"Insert into B_JAKUPJISI_MASTER (prod_no, seq, process_code, jisi_date, equipment_code, "
-                     u"product_code, Plan_Qty, order_qty, end_yn, employee_Su, Juya_Gubun, sunbun)\n"
-                     u"Values ('20240305001', '20240305001'+'001', '0001', '2024-03-05', 'R010', 'SF01', "
-                     u"'0', '100', '1', '1', '1', '1')"_s));
-    Recordset rs = db->rows(u"SELECT B_JAK.QTY + B_JAK.bad_QTY, CASE WHEN B_JAK.ORDER_QTY - B_JAK.Qty >= 0 "
-                            u"then B_JAK.ORDER_QTY - B_JAK.Qty - B_JAK.bad_Qty else '0' end, B_JAK.seq "
-                            u"FROM B_JAKUPJISI_MASTER B_JAK"_s);
+    ASSERT_TRUE(runs(
+        u"Insert into B_JAKUPJISI_MASTER (prod_no, seq, process_code, jisi_date, equipment_code, "
+        u"product_code, Plan_Qty, order_qty, end_yn, employee_Su, Juya_Gubun, sunbun)\n"
+        u"Values ('20240305001', '20240305001'+'001', '0001', '2024-03-05', 'R010', 'SF01', "
+        u"'0', '100', '1', '1', '1', '1')"_s));
+    Recordset rs =
+        db->rows(u"SELECT B_JAK.QTY + B_JAK.bad_QTY, CASE WHEN B_JAK.ORDER_QTY - B_JAK.Qty >= 0 "
+                 u"then B_JAK.ORDER_QTY - B_JAK.Qty - B_JAK.bad_Qty else '0' end, B_JAK.seq "
+                 u"FROM B_JAKUPJISI_MASTER B_JAK"_s);
     ASSERT_EQ(rs.rowCount(), 1);
     EXPECT_EQ(rs.value(0, 0).toInt(), 0);
     EXPECT_EQ(rs.value(0, 1).toInt(), 100);
@@ -65,18 +70,21 @@ TEST_F(SchemaTest, QuantitiesAreNumbersWhetherWrittenQuotedOrNot) {
     EXPECT_EQ(rs.value(0, 0).toInt(), 65);
     EXPECT_EQ(rs.value(0, 1).toInt(), 35);
 
-    ASSERT_TRUE(runs(u"INSERT INTO P_BIGADONG (Prod_No, Seq, Op_seq, Op_seq_sub, EquipMent_Code, Bigadong_Code, "
-                     u"Biga_Date, Sdate, Stime, Employee_su, Bigo, Last_Date, Last_Time, User_Id)\nValues ("
-                     u"'', '', '20240305001', '20240305001001', 'R010', '', '2024-03-05', '2024-03-05', "
-                     u"'09:40', '', '', '2024-03-05', '094000', '2001')"_s));
+    ASSERT_TRUE(runs(
+        u"INSERT INTO P_BIGADONG (Prod_No, Seq, Op_seq, Op_seq_sub, EquipMent_Code, Bigadong_Code, "
+        u"Biga_Date, Sdate, Stime, Employee_su, Bigo, Last_Date, Last_Time, User_Id)\nValues ("
+        u"'', '', '20240305001', '20240305001001', 'R010', '', '2024-03-05', '2024-03-05', "
+        u"'09:40', '', '', '2024-03-05', '094000', '2001')"_s));
     EXPECT_EQ(db->value(u"SELECT ISNULL(employee_su, 0) + 1 FROM P_BIGADONG"_s).toInt(), 1);
     EXPECT_EQ(db->count(u"SELECT COUNT(*) FROM P_BIGADONG WHERE Etime IS NULL"_s), 1);
 
     // Stock is received by weight as well.
-    ASSERT_TRUE(runs(u"INSERT INTO S_PRODUCT_STORE (product_code, ipgo_su, lot_no, jego_su, reg_date) "
-                     u"VALUES ('RM01', 150.5, 'L1', 150.5, '2024-03-05')"_s));
-    ASSERT_TRUE(runs(u"INSERT INTO S_PRODUCT_STORE (product_code, culgo_su, lot_no, jego_su, reg_date) "
-                     u"VALUES ('RM01', '20', 'L1', 130.5, '2024-03-05')"_s));
+    ASSERT_TRUE(
+        runs(u"INSERT INTO S_PRODUCT_STORE (product_code, ipgo_su, lot_no, jego_su, reg_date) "
+             u"VALUES ('RM01', 150.5, 'L1', 150.5, '2024-03-05')"_s));
+    ASSERT_TRUE(
+        runs(u"INSERT INTO S_PRODUCT_STORE (product_code, culgo_su, lot_no, jego_su, reg_date) "
+             u"VALUES ('RM01', '20', 'L1', 130.5, '2024-03-05')"_s));
     EXPECT_DOUBLE_EQ(db->value(u"SELECT IsNull(Sum(ipgo_su), 0) - IsNull(Sum(culgo_su), 0) "
                                u"FROM S_PRODUCT_STORE WHERE lot_no = 'L1'"_s)
                          .toDouble(),
@@ -119,16 +127,19 @@ TEST_F(SchemaTest, UniqueKeysRefuseDuplicateNumbers) {
 // have that column.
 TEST_F(SchemaTest, LotSelectionStatementFindsItsUnqualifiedColumn) {
     const QString sql =
-        u"SELECT\n     A.lot_no      AS [LOT NO],\n     Isnull(a.ipgo_su,0) - Isnull(a.culgo_su,0) As [재고],\n"
+        u"SELECT\n     A.lot_no      AS [LOT NO],\n     Isnull(a.ipgo_su,0) - Isnull(a.culgo_su,0) "
+        u"As [재고],\n"
         u"     B_MA.product_code as [제품코드]\nFROM B_PRODUCT_MASTER B_MA\n"
         u"JOIN B_CAR B_CAR ON B_CAR.car_code = B_MA.car_code\n"
         u"left join   (Select S_PS.product_code As product_code,\n"
         u"           cast(Sum(IsNull(S_PS.ipgo_su, 0)) as Numeric(10,2))   As ipgo_su,\n"
         u"            cast(Sum(IsNull(S_PS.culgo_su, 0)) as Numeric(10,2)) As culgo_su,\n"
-        u"            lot_no                        As lot_no,\n            MAX(reg_date)  As reg_date\n"
+        u"            lot_no                        As lot_no,\n            MAX(reg_date)  As "
+        u"reg_date\n"
         u"        From S_PRODUCT_STORE S_PS\n        Where reg_date <= '2024-03-05'\n"
         u"        Group By S_PS.product_code, lot_no) A on A.product_code = B_MA.product_code\n"
-        u"left join M_MATERIAL_IPHA m_mi on m_mi.product_code = B_MA.product_code and m_mi.lot_no = a.lot_no\n"
+        u"left join M_MATERIAL_IPHA m_mi on m_mi.product_code = B_MA.product_code and m_mi.lot_no "
+        u"= a.lot_no\n"
         u"Where 1 = 1 And use_yn = 1\nAND B_MA.product_code = 'RM04'"_s;
     QString error;
     EXPECT_TRUE(db->exec(sql, &error)) << error.toStdString();

@@ -3,12 +3,12 @@
 #include "core/data/sqliteconnection.h"
 #include "core/data/sqlitedialect.h"
 #include "core/embeddeddialect.h"
-#include "db/dbscripts.h"
 #include "core/localsettings.h"
 #include "core/modbas.h"
 #include "core/platform/apppaths.h"
 #include "core/platform/clock.h"
 #include "core/platform/hostresolver.h"
+#include "db/dbscripts.h"
 
 #include <QDir>
 #include <QFile>

@@ -81,7 +81,9 @@ int MesSqlCommand::run(const QStringList& args, FILE* in, FILE* out, FILE* err) 
     if (!now.isEmpty()) {
         const QDateTime t = QDateTime::fromString(now, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         if (!t.isValid()) {
-            write(err, QStringLiteral("mes-sql: --now wants 'yyyy-mm-dd hh:mm:ss', not '%1'\n").arg(now));
+            write(
+                err,
+                QStringLiteral("mes-sql: --now wants 'yyyy-mm-dd hh:mm:ss', not '%1'\n").arg(now));
             return 2;
         }
         Clock::setFixed(t);

@@ -61,26 +61,31 @@ void clsSpread::Spr(SpreadView* grid) {
         connect(m_grid, &SpreadView::keyDown, this, &clsSpread::onKeyDown);
 }
 
-void clsSpread::SetInit(int rows, int cols, int rowHeight, int /*operationMode*/, int fontSize, bool bold,
-                        bool headInit, bool headSort, const QString& headerRows, bool colResize) {
+void clsSpread::SetInit(int rows, int cols, int rowHeight, int /*operationMode*/, int fontSize,
+                        bool bold, bool headInit, bool headSort, const QString& headerRows,
+                        bool colResize) {
     SpreadModel* m = model();
     m->setMaxRows(0);
     m->setMaxCols(0);
     m->setHeaderRows(headerRows.trimmed().toInt() >= 2 ? 2 : 1);
     if (m_grid) {
-        m_grid->horizontalHeader()->setSectionResizeMode(colResize ? QHeaderView::Interactive : QHeaderView::Fixed);
+        m_grid->horizontalHeader()->setSectionResizeMode(colResize ? QHeaderView::Interactive
+                                                                   : QHeaderView::Fixed);
         m_grid->setSortingEnabled(false);
         m_grid->horizontalHeader()->setSortIndicatorShown(false);
         disconnect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this, nullptr);
         if (headSort) {
-            connect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
-                QHeaderView* h = m_grid->horizontalHeader();
-                const Qt::SortOrder order = h->sortIndicatorSection() == section && h->sortIndicatorOrder() == Qt::AscendingOrder
-                                                ? Qt::DescendingOrder
-                                                : Qt::AscendingOrder;
-                h->setSortIndicator(section, order);
-                model()->sort(section, order);
-            });
+            connect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this,
+                    [this](int section) {
+                        QHeaderView* h = m_grid->horizontalHeader();
+                        const Qt::SortOrder order =
+                            h->sortIndicatorSection() == section &&
+                                    h->sortIndicatorOrder() == Qt::AscendingOrder
+                                ? Qt::DescendingOrder
+                                : Qt::AscendingOrder;
+                        h->setSortIndicator(section, order);
+                        model()->sort(section, order);
+                    });
         }
     }
     m->setMaxCols(cols);
@@ -117,9 +122,10 @@ void clsSpread::SetHeadInitRow(int /*index*/, int fontSize, bool bold, int width
     m_grid->verticalHeader()->setFixedWidth(SpreadView::widthPixels(width));
 }
 
-void clsSpread::SetColType(int col, const QString& header, const QString& colId, int width, const QString& keyTag,
-                           int cellType, int length, int decimals, bool separator, int hAlign, int vAlign,
-                           bool hidden, bool locked, bool highlighted, bool multiLine, const QColor& /*colour*/,
+void clsSpread::SetColType(int col, const QString& header, const QString& colId, int width,
+                           const QString& keyTag, int cellType, int length, int decimals,
+                           bool separator, int hAlign, int vAlign, bool hidden, bool locked,
+                           bool highlighted, bool multiLine, const QColor& /*colour*/,
                            const QString& headerRow) {
     SpreadModel* m = model();
     if (col < 1 || col > m->maxCols())
@@ -155,8 +161,9 @@ void clsSpread::SetColType(int col, const QString& header, const QString& colId,
     m->setLocked(col, -1, col, -1, locked);
 }
 
-void clsSpread::SetRowType(int row, const QString& header, int height, int cellType, int length, int decimals,
-                           bool separator, int hAlign, int vAlign, bool hidden, const QColor& /*colour*/) {
+void clsSpread::SetRowType(int row, const QString& header, int height, int cellType, int length,
+                           int decimals, bool separator, int hAlign, int vAlign, bool hidden,
+                           const QColor& /*colour*/) {
     SpreadModel* m = model();
     if (row < 1 || row > m->maxRows())
         return;
@@ -215,7 +222,8 @@ void clsSpread::SetVAlign(int col, int row, int align) {
     model()->setVAlign(col, row, col, row, align);
 }
 
-void clsSpread::SetAlign(int firstCol, int lastCol, int firstRow, int lastRow, int vAlign, int hAlign) {
+void clsSpread::SetAlign(int firstCol, int lastCol, int firstRow, int lastRow, int vAlign,
+                         int hAlign) {
     Frozen frozen(m_grid);
     model()->setVAlign(firstCol, firstRow, lastCol, lastRow, vAlign);
     model()->setHAlign(firstCol, firstRow, lastCol, lastRow, hAlign);
@@ -251,7 +259,8 @@ void clsSpread::SetColMerge(int col, int mode) {
         m_grid->setColumnMerge(col, mode != 0);
 }
 
-void clsSpread::SPCellSpan(const QString& col, int cols, const QString& text, const QString& row, const QString& rows) {
+void clsSpread::SPCellSpan(const QString& col, int cols, const QString& text, const QString& row,
+                           const QString& rows) {
     const int c = col.trimmed().toInt();
     const int r = row.trimmed().toInt();
     const int n = std::max(1, rows.trimmed().toInt());
@@ -417,14 +426,16 @@ void clsSpread::SetCellText(const QString& colId, int row, const QString& text) 
     }
 }
 
-void clsSpread::SetBolckText(int firstCol, int lastCol, int firstRow, int lastRow, const QString& text) {
+void clsSpread::SetBolckText(int firstCol, int lastCol, int firstRow, int lastRow,
+                             const QString& text) {
     Frozen frozen(m_grid);
     for (int r = firstRow; r <= lastRow; ++r)
         for (int c = firstCol; c <= lastCol; ++c)
             SetText(c, r, text);
 }
 
-void clsSpread::SetColor(int firstCol, int lastCol, int firstRow, int lastRow, const QColor& colour) {
+void clsSpread::SetColor(int firstCol, int lastCol, int firstRow, int lastRow,
+                         const QColor& colour) {
     model()->setBackground(firstCol, firstRow, lastCol, lastRow, colour);
 }
 
@@ -519,8 +530,10 @@ void clsSpread::onTimer() {
     for (int r = 1; r <= m->maxRows(); ++r) {
         if (m->value(r, m_blinkCol) != m_blinkValue)
             continue;
-        m->setBackground(m_blinkCol, r, m_blinkCol, r, m_blinkPhase ? QColor(Qt::white) : QColor(255, 0, 0));
-        m->setForeground(m_blinkCol, r, m_blinkCol, r, m_blinkPhase ? QColor(Qt::black) : QColor(Qt::white));
+        m->setBackground(m_blinkCol, r, m_blinkCol, r,
+                         m_blinkPhase ? QColor(Qt::white) : QColor(255, 0, 0));
+        m->setForeground(m_blinkCol, r, m_blinkCol, r,
+                         m_blinkPhase ? QColor(Qt::black) : QColor(Qt::white));
     }
     m_blinkPhase = !m_blinkPhase;
 }

@@ -38,16 +38,18 @@ public:
     // Set-up and layout.
     void Spr(SpreadView* grid);
     SpreadView* Spr() const { return m_grid; }
-    void SetInit(int rows, int cols, int rowHeight, int operationMode, int fontSize, bool bold, bool headInit,
-                 bool headSort, const QString& headerRows, bool colResize);
+    void SetInit(int rows, int cols, int rowHeight, int operationMode, int fontSize, bool bold,
+                 bool headInit, bool headSort, const QString& headerRows, bool colResize);
     void SetHeadInit(int index, int fontSize, bool bold, int height);
     void SetHeadInitRow(int index, int fontSize, bool bold, int width);
-    void SetColType(int col, const QString& header, const QString& colId, int width, const QString& keyTag,
-                    int cellType, int length, int decimals, bool separator, int hAlign, int vAlign, bool hidden,
-                    bool locked, bool highlighted, bool multiLine, const QColor& colour = QColor(),
+    void SetColType(int col, const QString& header, const QString& colId, int width,
+                    const QString& keyTag, int cellType, int length, int decimals, bool separator,
+                    int hAlign, int vAlign, bool hidden, bool locked, bool highlighted,
+                    bool multiLine, const QColor& colour = QColor(),
                     const QString& headerRow = QStringLiteral("-1000"));
-    void SetRowType(int row, const QString& header, int height, int cellType, int length, int decimals,
-                    bool separator, int hAlign, int vAlign, bool hidden, const QColor& colour = QColor());
+    void SetRowType(int row, const QString& header, int height, int cellType, int length,
+                    int decimals, bool separator, int hAlign, int vAlign, bool hidden,
+                    const QColor& colour = QColor());
     void SetCellType(int col, int row, int cellType);
     int GetCellType(int col, int row) const;
     QString GetColID(int col) const;
@@ -63,7 +65,8 @@ public:
     void SetFormula(int col, int row, const QString& formula);
     void SetRowMerge(int row, int mode);
     void SetColMerge(int col, int mode);
-    void SPCellSpan(const QString& col, int cols, const QString& text, const QString& row, const QString& rows);
+    void SPCellSpan(const QString& col, int cols, const QString& text, const QString& row,
+                    const QString& rows);
     void SetFocus(int col, int row);
 
     // Size, active cell and selection.
@@ -138,9 +141,10 @@ public:
 
     // Spreadsheet export of the grid with its header rows; false when nothing was written
     // or the file could not be opened / printed.
-    bool Excel_Convert(QWidget* screen, const QString& centre, const QString& left, const QString& right);
-    bool Excel_Print(QWidget* screen, const QString& centre, const QString& left, const QString& right,
-                     int orientation);
+    bool Excel_Convert(QWidget* screen, const QString& centre, const QString& left,
+                       const QString& right);
+    bool Excel_Print(QWidget* screen, const QString& centre, const QString& left,
+                     const QString& right, int orientation);
 
     // The file an export writes for a screen caption at a time.
     static QString exportFileName(const QString& caption, const QDateTime& at);
@@ -159,8 +163,8 @@ private:
     int searchCol(int col, int after, int last, const QString& text) const;
     int searchText(int col, int after, int last, const QString& text) const;
     void reportDuplicate(int row) const;
-    bool exportTo(QWidget* screen, const QString& centreHeader, const QString& left, const QString& right,
-                  bool landscape, QString* file);
+    bool exportTo(QWidget* screen, const QString& centreHeader, const QString& left,
+                  const QString& right, bool landscape, QString* file);
     void emitDataFill();
 
     QPointer<SpreadView> m_grid;

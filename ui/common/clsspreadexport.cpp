@@ -24,8 +24,8 @@ QString caption(const QWidget* screen) {
 SpreadPageLayout pageLayout(const SpreadModel& m, const QString& centreHeader, const QString& left,
                             const QString& right, bool landscape) {
     SpreadPageLayout l;
-    l.header = QStringLiteral("&L&10") + SpreadPageLayout::literal(left) + QStringLiteral("&C") + centreHeader +
-               QStringLiteral("&R&10") + SpreadPageLayout::literal(right);
+    l.header = QStringLiteral("&L&10") + SpreadPageLayout::literal(left) + QStringLiteral("&C") +
+               centreHeader + QStringLiteral("&R&10") + SpreadPageLayout::literal(right);
     l.footer = QStringLiteral("&C&N페이지 중 &P페이지");
     l.landscape = landscape;
     l.headerRows = m.headerRows();
@@ -44,10 +44,12 @@ QString clsSpread::exportFileName(const QString& caption, const QDateTime& at) {
            at.toString(QStringLiteral("yyMMddHHmmss")) + QStringLiteral(".xlsx");
 }
 
-bool clsSpread::exportTo(QWidget* screen, const QString& centreHeader, const QString& left, const QString& right,
-                         bool landscape, QString* file) {
+bool clsSpread::exportTo(QWidget* screen, const QString& centreHeader, const QString& left,
+                         const QString& right, bool landscape, QString* file) {
     if (MaxRows() == 0) {
-        MessageBox::warning(appTitle(), QStringLiteral("현재 레코드가 존재하지 않습니다\n엑셀로 변환할 데이터가 없습니다"));
+        MessageBox::warning(
+            appTitle(),
+            QStringLiteral("현재 레코드가 존재하지 않습니다\n엑셀로 변환할 데이터가 없습니다"));
         return false;
     }
     *file = exportFileName(caption(screen), Clock::now());
@@ -55,17 +57,21 @@ bool clsSpread::exportTo(QWidget* screen, const QString& centreHeader, const QSt
     // The sheet is written from the grid's contents directly: the grid's rows are never
     // touched, so it shows exactly what it showed whatever happens below.
     QString error;
-    if (!SpreadXlsxWriter::write(*model(), *file, pageLayout(*model(), centreHeader, left, right, landscape), &error)) {
-        MessageBox::warning(appTitle(), QStringLiteral("엑셀 파일을 저장할 수 없습니다.\n") + *file + QStringLiteral("\n") + error);
+    if (!SpreadXlsxWriter::write(
+            *model(), *file, pageLayout(*model(), centreHeader, left, right, landscape), &error)) {
+        MessageBox::warning(appTitle(), QStringLiteral("엑셀 파일을 저장할 수 없습니다.\n") +
+                                            *file + QStringLiteral("\n") + error);
         return false;
     }
     return true;
 }
 
-bool clsSpread::Excel_Convert(QWidget* screen, const QString& centre, const QString& left, const QString& right) {
+bool clsSpread::Excel_Convert(QWidget* screen, const QString& centre, const QString& left,
+                              const QString& right) {
     const QString title = centre.isEmpty() ? caption(screen) : centre;
     QString file;
-    if (!exportTo(screen, QStringLiteral("&24") + SpreadPageLayout::literal(title), left, right, true, &file))
+    if (!exportTo(screen, QStringLiteral("&24") + SpreadPageLayout::literal(title), left, right,
+                  true, &file))
         return false;
     if (!DesktopOpener::open(QUrl::fromLocalFile(file))) {
         MessageBox::warning(appTitle(), QStringLiteral("엑셀 파일을 열 수 없습니다.\n") + file);
@@ -74,16 +80,18 @@ bool clsSpread::Excel_Convert(QWidget* screen, const QString& centre, const QStr
     return true;
 }
 
-bool clsSpread::Excel_Print(QWidget* screen, const QString& centre, const QString& left, const QString& right,
-                            int orientation) {
-    const QString header = centre.isEmpty() ? QStringLiteral("&24") + SpreadPageLayout::literal(caption(screen))
-                                            : SpreadPageLayout::literal(centre);
+bool clsSpread::Excel_Print(QWidget* screen, const QString& centre, const QString& left,
+                            const QString& right, int orientation) {
+    const QString header = centre.isEmpty()
+                               ? QStringLiteral("&24") + SpreadPageLayout::literal(caption(screen))
+                               : SpreadPageLayout::literal(centre);
     const bool landscape = orientation == 2;
     QString file;
     if (!exportTo(screen, header, left, right, landscape, &file))
         return false;
     QString error;
-    if (!SpreadPrinter::print(*model(), pageLayout(*model(), header, left, right, landscape), &error)) {
+    if (!SpreadPrinter::print(*model(), pageLayout(*model(), header, left, right, landscape),
+                              &error)) {
         MessageBox::warning(appTitle(), QStringLiteral("인쇄할 수 없습니다.\n") + error);
         return false;
     }

@@ -65,7 +65,8 @@ int clsSpread::OneAddRow(int row) {
         const QString tag = m->column(c).keyTag;
         if (tag != QLatin1String("PK") && tag != QLatin1String("NU"))
             continue;
-        m->setBackground(c, target, c, target, tag == QLatin1String("PK") ? lockedColor() : editableColor());
+        m->setBackground(c, target, c, target,
+                         tag == QLatin1String("PK") ? lockedColor() : editableColor());
         m->setForeground(c, target, c, target, Qt::black);
         m->setLocked(c, target, c, target, false);
     }
@@ -174,7 +175,8 @@ bool clsSpread::EditChk() const {
 }
 
 bool clsSpread::InsertChk() const {
-    return searchCol(0, 0, MaxRows(), markNew()) > 0 || searchCol(0, 0, MaxRows(), markNewData()) > 0;
+    return searchCol(0, 0, MaxRows(), markNew()) > 0 ||
+           searchCol(0, 0, MaxRows(), markNewData()) > 0;
 }
 
 int clsSpread::FindInsertRow() const {
@@ -202,7 +204,8 @@ int clsSpread::CheckPKField(int row) const {
 }
 
 void clsSpread::reportDuplicate(int row) const {
-    MessageBox::critical(QStringLiteral("입력오류"), QString::number(row) + QStringLiteral(" 행에 중복된 값이 있습니다."));
+    MessageBox::critical(QStringLiteral("입력오류"),
+                         QString::number(row) + QStringLiteral(" 행에 중복된 값이 있습니다."));
 }
 
 bool clsSpread::DuplicateChk(const QString& colId, int row) const {
@@ -220,7 +223,8 @@ bool clsSpread::DuplicateChk(const QString& colId, int row) const {
     return true;
 }
 
-bool clsSpread::DuplicateChk2(const QString& firstColId, const QString& secondColId, int row) const {
+bool clsSpread::DuplicateChk2(const QString& firstColId, const QString& secondColId,
+                              int row) const {
     const int c1 = ColumnNumber(firstColId);
     const int c2 = ColumnNumber(secondColId);
     if (c1 < 1 || c2 < 1)

@@ -4,7 +4,8 @@
 
 QMessageBox::StandardButton MessageBox::show(QMessageBox::Icon icon, const QString& title,
                                              const QString& text,
-                                             QMessageBox::StandardButtons buttons, QWidget* parent) {
+                                             QMessageBox::StandardButtons buttons,
+                                             QWidget* parent) {
     QMessageBox box(icon, title, text, buttons, parent);
     box.setObjectName(QStringLiteral("messageBox"));
     const int r = runModal(box);

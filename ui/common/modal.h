@@ -16,7 +16,8 @@ ModalHandler setModalHandler(ModalHandler handler);
 // Installs a handler for the lifetime of the scope.
 class ScopedModalHandler {
 public:
-    explicit ScopedModalHandler(ModalHandler handler) : m_previous(setModalHandler(std::move(handler))) {}
+    explicit ScopedModalHandler(ModalHandler handler)
+        : m_previous(setModalHandler(std::move(handler))) {}
     ~ScopedModalHandler() { setModalHandler(std::move(m_previous)); }
     ScopedModalHandler(const ScopedModalHandler&) = delete;
     ScopedModalHandler& operator=(const ScopedModalHandler&) = delete;

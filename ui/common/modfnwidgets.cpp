@@ -1,16 +1,16 @@
 #include "ui/common/modfnwidgets.h"
 
-#include "core/moddb.h"
 #include "core/modbas.h"
+#include "core/moddb.h"
 #include "core/modfn.h"
 #include "ui/common/imeenglishfilter.h"
 
 #include <QWidget>
 
 namespace {
-const char* const kButtons[] = {"btnSave",  "btnFind",   "btnExcel",  "btnDelete",
-                                "btnClear", "btnEdit",   "btnCopy",   "btnRowAdd",
-                                "btnCancel", "btnExit",  "btnPrint"};
+const char* const kButtons[] = {"btnSave",   "btnFind", "btnExcel", "btnDelete",
+                                "btnClear",  "btnEdit", "btnCopy",  "btnRowAdd",
+                                "btnCancel", "btnExit", "btnPrint"};
 
 void enable(QWidget* screen, std::initializer_list<const char*> names) {
     for (const char* name : names)
@@ -30,10 +30,12 @@ void gfIME_ENGLISH(QWidget* textBox) {
         new ImeEnglishFilter(textBox);
 }
 
-QString authorityStatement(const QString& screenName, const QString& prefix, const QString& userId) {
+QString authorityStatement(const QString& screenName, const QString& prefix,
+                           const QString& userId) {
     QString sql;
     sql += QStringLiteral("\nSelect");
-    sql += QStringLiteral("\n    CAST(authority_s as varchar)+CAST(authority_i as varchar )+CAST(authority_u as varchar)+CAST(authority_d as varchar)");
+    sql += QStringLiteral("\n    CAST(authority_s as varchar)+CAST(authority_i as varchar "
+                          ")+CAST(authority_u as varchar)+CAST(authority_d as varchar)");
     sql += QStringLiteral("\nFrom");
     sql += QStringLiteral("\n    B_Authority");
     sql += QStringLiteral("\nWhere");

@@ -54,7 +54,8 @@ void SpreadCellStore::insertRows(int at, int n) {
     if (n <= 0)
         return;
     at = std::clamp(at, 0, m_rows);
-    m_refs.insert(m_refs.begin() + std::ptrdiff_t(at) * m_cols, std::size_t(n) * std::size_t(m_cols), Ref{});
+    m_refs.insert(m_refs.begin() + std::ptrdiff_t(at) * m_cols,
+                  std::size_t(n) * std::size_t(m_cols), Ref{});
     m_rows += n;
 }
 
@@ -84,7 +85,8 @@ QStringView SpreadCellStore::view(int row, int col) const {
     if (row < 0 || row >= m_rows || col < 0 || col >= m_cols)
         return {};
     const Ref& r = ref(row, col);
-    return r.length == 0 ? QStringView() : QStringView(m_chars.data() + r.offset, qsizetype(r.length));
+    return r.length == 0 ? QStringView()
+                         : QStringView(m_chars.data() + r.offset, qsizetype(r.length));
 }
 
 void SpreadCellStore::setText(int row, int col, const QString& text) {

@@ -48,8 +48,12 @@ private:
         quint32 length = 0;
     };
 
-    const Ref& ref(int row, int col) const { return m_refs[std::size_t(row) * std::size_t(m_cols) + std::size_t(col)]; }
-    Ref& ref(int row, int col) { return m_refs[std::size_t(row) * std::size_t(m_cols) + std::size_t(col)]; }
+    const Ref& ref(int row, int col) const {
+        return m_refs[std::size_t(row) * std::size_t(m_cols) + std::size_t(col)];
+    }
+    Ref& ref(int row, int col) {
+        return m_refs[std::size_t(row) * std::size_t(m_cols) + std::size_t(col)];
+    }
     void compactIfStale();
 
     int m_rows = 0;

@@ -22,12 +22,12 @@ inline bool isNumeric(int type) {
 // How a cell of a type shows and takes its value: number cells' largest value, decimal
 // places and separator; text cells' maximum length and wrapping; time cells' 24-hour clock.
 struct SpreadTypeFormat {
-    int digits = 0;       // number: largest value is "9" repeated digits times (0: no limit)
-    int decimals = 0;     // number
+    int digits = 0;         // number: largest value is "9" repeated digits times (0: no limit)
+    int decimals = 0;       // number
     bool separator = false; // number: thousands separator
-    int maxLength = 0;    // text: 0 for no limit
+    int maxLength = 0;      // text: 0 for no limit
     bool multiLine = false; // text
-    bool hour24 = false;  // time
+    bool hour24 = false;    // time
 };
 
 // Font of a cell or header row.

@@ -72,7 +72,8 @@ void SpreadDelegate::setEditorData(QWidget* editor, const QModelIndex& index) co
     }
 }
 
-void SpreadDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
+void SpreadDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                  const QModelIndex& index) const {
     if (auto* box = qobject_cast<QComboBox*>(editor))
         model->setData(index, box->currentText(), Qt::EditRole);
     else if (auto* time = qobject_cast<QTimeEdit*>(editor))
@@ -83,7 +84,8 @@ void SpreadDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, co
         QStyledItemDelegate::setModelData(editor, model, index);
 }
 
-void SpreadDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+void SpreadDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                           const QModelIndex& index) const {
     const int type = typeOf(index);
     if (type == SpreadCellType::Picture) {
         painter->fillRect(option.rect, Qt::white);
@@ -102,15 +104,16 @@ void SpreadDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     button.text = index.data(Qt::DisplayRole).toString();
     const QFont font = index.data(Qt::FontRole).value<QFont>();
     button.fontMetrics = QFontMetrics(font);
-    button.state = QStyle::State_Enabled | (m_pressed == index ? QStyle::State_Sunken : QStyle::State_Raised);
+    button.state =
+        QStyle::State_Enabled | (m_pressed == index ? QStyle::State_Sunken : QStyle::State_Raised);
     painter->save();
     painter->setFont(font);
     QApplication::style()->drawControl(QStyle::CE_PushButton, &button, painter);
     painter->restore();
 }
 
-bool SpreadDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
-                                 const QModelIndex& index) {
+bool SpreadDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
+                                 const QStyleOptionViewItem& option, const QModelIndex& index) {
     if (typeOf(index) == SpreadCellType::Button) {
         if (event->type() == QEvent::MouseButtonPress &&
             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
@@ -135,7 +138,8 @@ bool SpreadDelegate::eventFilter(QObject* editor, QEvent* event) {
         emit editorKey(key, ke->text());
         auto* w = qobject_cast<QWidget*>(editor);
         const auto* box = qobject_cast<QComboBox*>(editor);
-        if (w && (key == Qt::Key_Return || key == Qt::Key_Enter) && !(box && box->view()->isVisible())) {
+        if (w && (key == Qt::Key_Return || key == Qt::Key_Enter) &&
+            !(box && box->view()->isVisible())) {
             emit commitData(w);
             emit closeEditor(w, QAbstractItemDelegate::NoHint);
             emit enterPressed();

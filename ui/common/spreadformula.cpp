@@ -6,7 +6,8 @@ namespace {
 // Recursive-descent reader over the formula text; any unexpected character fails it.
 class Reader {
 public:
-    Reader(const QString& text, const std::function<double(int, int)>& cell) : m_s(text), m_cell(cell) {}
+    Reader(const QString& text, const std::function<double(int, int)>& cell)
+        : m_s(text), m_cell(cell) {}
 
     std::optional<double> run() {
         if (m_s.startsWith(QLatin1Char('=')))
@@ -166,7 +167,8 @@ int columnFromLetters(const QString& letters) {
     return col;
 }
 
-std::optional<double> evaluate(const QString& formula, const std::function<double(int, int)>& cell) {
+std::optional<double> evaluate(const QString& formula,
+                               const std::function<double(int, int)>& cell) {
     const auto v = Reader(formula, cell).run();
     return v && std::isfinite(*v) ? v : std::nullopt;
 }

@@ -2,8 +2,8 @@
 
 #include "ui/common/spreadmodel.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QSet>
 
 SpreadHeaderView::SpreadHeaderView(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
@@ -70,7 +70,8 @@ QRect SpreadHeaderView::columnsRect(int first, int count) const {
     return left < 0 ? QRect() : QRect(left, 0, right - left, 0);
 }
 
-void SpreadHeaderView::paintCell(QPainter& p, const QRect& r, const QString& text, int headerRow) const {
+void SpreadHeaderView::paintCell(QPainter& p, const QRect& r, const QString& text,
+                                 int headerRow) const {
     p.fillRect(r, background());
     p.setPen(shadow());
     p.drawLine(r.bottomLeft(), r.bottomRight());
@@ -116,13 +117,16 @@ void SpreadHeaderView::paintEvent(QPaintEvent* event) {
                     continue;
                 drawn.insert(span);
                 const int rows = std::min(span->rows, headerRows() - span->headerRow);
-                cell = columnsRect(std::max(1, span->col), span->cols - (span->col < 1 ? 1 - span->col : 0));
+                cell = columnsRect(std::max(1, span->col),
+                                   span->cols - (span->col < 1 ? 1 - span->col : 0));
                 cell.setTop(rowTop(span->headerRow));
-                cell.setHeight(rowTop(span->headerRow + rows - 1) + m_height[span->headerRow + rows - 1] - rowTop(span->headerRow));
+                cell.setHeight(rowTop(span->headerRow + rows - 1) +
+                               m_height[span->headerRow + rows - 1] - rowTop(span->headerRow));
                 text = m->headerText(span->headerRow, span->col);
                 fontRow = span->headerRow;
             } else {
-                cell = QRect(sectionViewportPosition(logical), rowTop(r), sectionSize(logical), m_height[r]);
+                cell = QRect(sectionViewportPosition(logical), rowTop(r), sectionSize(logical),
+                             m_height[r]);
                 text = m->headerText(r, col);
             }
             if (!cell.isEmpty())

@@ -10,8 +10,7 @@
 // made for a whole column and later for one cell (or the other way round) resolve as if
 // each cell had been written in turn, without storing anything per cell of a big grid.
 // Rows and columns are the grid's 1-based numbers; -1 addresses all of them.
-template <typename T>
-class SpreadLayer {
+template <typename T> class SpreadLayer {
 public:
     void set(int row, int col, const T& value, quint64 seq) {
         const Entry e{value, seq};
@@ -90,8 +89,7 @@ private:
     };
 
     static quint64 key(int row, int col) { return (quint64(quint32(row)) << 32) | quint32(col); }
-    template <typename K>
-    static const Entry* find(const QHash<K, Entry>& h, K k) {
+    template <typename K> static const Entry* find(const QHash<K, Entry>& h, K k) {
         const auto it = h.constFind(k);
         return it == h.cend() ? nullptr : &it.value();
     }

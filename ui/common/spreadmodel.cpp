@@ -311,7 +311,9 @@ void SpreadModel::setHeaderFont(int headerRow, SpreadFont font) {
 void SpreadModel::addHeaderSpan(const HeaderSpan& span) {
     // A new span replaces the ones it overlaps.
     const QRect mine(span.col, span.headerRow, span.cols, span.rows);
-    m_headerSpans.removeIf([&](const HeaderSpan& s) { return QRect(s.col, s.headerRow, s.cols, s.rows).intersects(mine); });
+    m_headerSpans.removeIf([&](const HeaderSpan& s) {
+        return QRect(s.col, s.headerRow, s.cols, s.rows).intersects(mine);
+    });
     if (span.rows > 1 || span.cols > 1)
         m_headerSpans << span;
     emit headerDataChanged(Qt::Horizontal, 0, std::max(0, maxCols() - 1));
@@ -364,7 +366,8 @@ QString SpreadModel::computed(int row, int col, int depth) const {
         return {};
     if (m_formula.hasCells()) {
         if (const QString* f = m_formula.cell(row, col)) {
-            const auto v = SpreadFormula::evaluate(*f, [this, depth](int r, int c) { return formulaCell(r, c, depth + 1); });
+            const auto v = SpreadFormula::evaluate(
+                *f, [this, depth](int r, int c) { return formulaCell(r, c, depth + 1); });
             return v ? SpreadNumber::canonical(*v) : QString();
         }
     }
@@ -426,18 +429,36 @@ double SpreadModel::number(int row, int col) const {
     return SpreadNumber::parse(value(row, col)).value_or(0);
 }
 
-QColor SpreadModel::background(int row, int col) const { return m_background.value(row, col, kWhite); }
-QColor SpreadModel::foreground(int row, int col) const { return m_foreground.value(row, col, kBlack); }
-bool SpreadModel::locked(int row, int col) const { return m_locked.value(row, col, false); }
+QColor SpreadModel::background(int row, int col) const {
+    return m_background.value(row, col, kWhite);
+}
+QColor SpreadModel::foreground(int row, int col) const {
+    return m_foreground.value(row, col, kBlack);
+}
+bool SpreadModel::locked(int row, int col) const {
+    return m_locked.value(row, col, false);
+}
 int SpreadModel::hAlign(int row, int col) const {
     return m_hAlign.value(row, col, SpreadCellType::isNumeric(cellType(row, col)) ? 1 : 0);
 }
-int SpreadModel::vAlign(int row, int col) const { return m_vAlign.value(row, col, 2); }
-int SpreadModel::cellType(int row, int col) const { return m_type.value(row, col, SpreadCellType::Text); }
-SpreadTypeFormat SpreadModel::format(int row, int col) const { return m_format.value(row, col, {}); }
-SpreadFont SpreadModel::font(int row, int col) const { return m_font.value(row, col, {}); }
-QStringList SpreadModel::comboList(int row, int col) const { return m_comboList.value(row, col, {}); }
-int SpreadModel::comboWidth(int row, int col) const { return m_comboWidth.value(row, col, 0); }
+int SpreadModel::vAlign(int row, int col) const {
+    return m_vAlign.value(row, col, 2);
+}
+int SpreadModel::cellType(int row, int col) const {
+    return m_type.value(row, col, SpreadCellType::Text);
+}
+SpreadTypeFormat SpreadModel::format(int row, int col) const {
+    return m_format.value(row, col, {});
+}
+SpreadFont SpreadModel::font(int row, int col) const {
+    return m_font.value(row, col, {});
+}
+QStringList SpreadModel::comboList(int row, int col) const {
+    return m_comboList.value(row, col, {});
+}
+int SpreadModel::comboWidth(int row, int col) const {
+    return m_comboWidth.value(row, col, 0);
+}
 
 QString SpreadModel::note(int row, int col) const {
     const QString* n = m_note.cell(row, col);
@@ -484,16 +505,36 @@ void SpreadModel::notify(int c1, int r1, int c2, int r2) {
     emit dataChanged(index(top - 1, left - 1), index(bottom - 1, right - 1));
 }
 
-void SpreadModel::setBackground(int c1, int r1, int c2, int r2, const QColor& c) { write(m_background, c1, r1, c2, r2, c); }
-void SpreadModel::setForeground(int c1, int r1, int c2, int r2, const QColor& c) { write(m_foreground, c1, r1, c2, r2, c); }
-void SpreadModel::setLocked(int c1, int r1, int c2, int r2, bool lock) { write(m_locked, c1, r1, c2, r2, lock); }
-void SpreadModel::setHAlign(int c1, int r1, int c2, int r2, int a) { write(m_hAlign, c1, r1, c2, r2, a); }
-void SpreadModel::setVAlign(int c1, int r1, int c2, int r2, int a) { write(m_vAlign, c1, r1, c2, r2, a); }
-void SpreadModel::setCellType(int c1, int r1, int c2, int r2, int type) { write(m_type, c1, r1, c2, r2, type); }
-void SpreadModel::setFormat(int c1, int r1, int c2, int r2, const SpreadTypeFormat& f) { write(m_format, c1, r1, c2, r2, f); }
-void SpreadModel::setFont(int c1, int r1, int c2, int r2, SpreadFont f) { write(m_font, c1, r1, c2, r2, f); }
-void SpreadModel::setComboList(int c1, int r1, int c2, int r2, const QStringList& list) { write(m_comboList, c1, r1, c2, r2, list); }
-void SpreadModel::setComboWidth(int c1, int r1, int c2, int r2, int width) { write(m_comboWidth, c1, r1, c2, r2, width); }
+void SpreadModel::setBackground(int c1, int r1, int c2, int r2, const QColor& c) {
+    write(m_background, c1, r1, c2, r2, c);
+}
+void SpreadModel::setForeground(int c1, int r1, int c2, int r2, const QColor& c) {
+    write(m_foreground, c1, r1, c2, r2, c);
+}
+void SpreadModel::setLocked(int c1, int r1, int c2, int r2, bool lock) {
+    write(m_locked, c1, r1, c2, r2, lock);
+}
+void SpreadModel::setHAlign(int c1, int r1, int c2, int r2, int a) {
+    write(m_hAlign, c1, r1, c2, r2, a);
+}
+void SpreadModel::setVAlign(int c1, int r1, int c2, int r2, int a) {
+    write(m_vAlign, c1, r1, c2, r2, a);
+}
+void SpreadModel::setCellType(int c1, int r1, int c2, int r2, int type) {
+    write(m_type, c1, r1, c2, r2, type);
+}
+void SpreadModel::setFormat(int c1, int r1, int c2, int r2, const SpreadTypeFormat& f) {
+    write(m_format, c1, r1, c2, r2, f);
+}
+void SpreadModel::setFont(int c1, int r1, int c2, int r2, SpreadFont f) {
+    write(m_font, c1, r1, c2, r2, f);
+}
+void SpreadModel::setComboList(int c1, int r1, int c2, int r2, const QStringList& list) {
+    write(m_comboList, c1, r1, c2, r2, list);
+}
+void SpreadModel::setComboWidth(int c1, int r1, int c2, int r2, int width) {
+    write(m_comboWidth, c1, r1, c2, r2, width);
+}
 
 void SpreadModel::setNote(int row, int col, const QString& note) {
     if (note.isEmpty())

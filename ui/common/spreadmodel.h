@@ -36,7 +36,7 @@ public:
         QString keyTag;
         bool dataFill = false;
         int merge = 0;
-        double width = 9;   // grid units
+        double width = 9; // grid units
         bool hidden = false;
     };
 

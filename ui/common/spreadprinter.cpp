@@ -11,8 +11,8 @@
 #include <cmath>
 
 namespace {
-constexpr double kRowPt = 15;        // a sheet row
-constexpr double kHeaderRowPt = 18;  // a header row
+constexpr double kRowPt = 15;       // a sheet row
+constexpr double kHeaderRowPt = 18; // a header row
 constexpr double kCellFontPt = 10;
 constexpr double kDefaultCodeFontPt = 11;
 
@@ -39,9 +39,9 @@ double columnPt(double units) {
 }
 
 struct Geometry {
-    QList<int> cols;       // visible grid columns
-    QList<double> x;       // left edge of each, in points from the table's left
-    double width = 0;      // table width in points
+    QList<int> cols;  // visible grid columns
+    QList<double> x;  // left edge of each, in points from the table's left
+    double width = 0; // table width in points
 };
 
 Geometry geometry(const SpreadModel& m) {
@@ -58,8 +58,8 @@ Geometry geometry(const SpreadModel& m) {
 
 class PagePainter {
 public:
-    PagePainter(QPainter& p, const SpreadModel& m, const SpreadPageLayout& l, const Geometry& g, QRectF content,
-                double scale)
+    PagePainter(QPainter& p, const SpreadModel& m, const SpreadPageLayout& l, const Geometry& g,
+                QRectF content, double scale)
         : m_p(p), m_m(m), m_l(l), m_g(g), m_content(content), m_scale(scale) {
         m_left = content.left() + (content.width() - g.width * scale) / 2;
     }
@@ -76,7 +76,8 @@ public:
                 const QRectF cell(x(i), m_top + r * kHeaderRowPt * m_scale, spanWidth(i, cols),
                                   rows * kHeaderRowPt * m_scale);
                 m_p.fillRect(cell, QColor(217, 222, 253));
-                drawCell(cell, m_m.headerText(s ? s->headerRow : r, s ? s->col : col), Qt::AlignCenter, true);
+                drawCell(cell, m_m.headerText(s ? s->headerRow : r, s ? s->col : col),
+                         Qt::AlignCenter, true);
             }
         }
     }
@@ -87,9 +88,11 @@ public:
             const int row = first + k;
             for (int i = 0; i < m_g.cols.size(); ++i) {
                 const int col = m_g.cols.at(i);
-                const QRectF cell(x(i), top + k * kRowPt * m_scale, spanWidth(i, 1), kRowPt * m_scale);
+                const QRectF cell(x(i), top + k * kRowPt * m_scale, spanWidth(i, 1),
+                                  kRowPt * m_scale);
                 const int type = m_m.cellType(row, col);
-                const QString text = type == SpreadCellType::CheckBox ? m_m.value(row, col) : m_m.displayText(row, col);
+                const QString text = type == SpreadCellType::CheckBox ? m_m.value(row, col)
+                                                                      : m_m.displayText(row, col);
                 const Qt::Alignment a = m_m.hAlign(row, col) == 1   ? Qt::AlignRight
                                         : m_m.hAlign(row, col) == 2 ? Qt::AlignHCenter
                                                                     : Qt::AlignLeft;
@@ -130,7 +133,8 @@ private:
     double m_top = 0;
 };
 
-void drawCodes(QPainter& p, const QString& codes, const QRectF& band, Qt::Alignment v, int page, int pages) {
+void drawCodes(QPainter& p, const QString& codes, const QRectF& band, Qt::Alignment v, int page,
+               int pages) {
     const QChar parts[] = {QLatin1Char('L'), QLatin1Char('C'), QLatin1Char('R')};
     const Qt::Alignment h[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
     for (int i = 0; i < 3; ++i) {
@@ -151,7 +155,8 @@ SpreadPrinter::Setup SpreadPrinter::setSetup(Setup setup) {
     return previous;
 }
 
-QString SpreadPrinter::expand(const QString& codes, QChar part, int page, int pages, double* fontSize) {
+QString SpreadPrinter::expand(const QString& codes, QChar part, int page, int pages,
+                              double* fontSize) {
     QString out;
     QChar current = QLatin1Char('C'); // text before any section code is centred
     for (qsizetype i = 0; i < codes.size(); ++i) {
@@ -185,7 +190,8 @@ QString SpreadPrinter::expand(const QString& codes, QChar part, int page, int pa
     return out;
 }
 
-bool SpreadPrinter::print(const SpreadModel& model, const SpreadPageLayout& layout, QString* error) {
+bool SpreadPrinter::print(const SpreadModel& model, const SpreadPageLayout& layout,
+                          QString* error) {
     QPrinter printer(QPrinter::HighResolution);
     if (setupHook()) {
         setupHook()(printer);
@@ -207,8 +213,8 @@ bool SpreadPrinter::print(const SpreadModel& model, const SpreadPageLayout& layo
     p.scale(dpi / 72.0, dpi / 72.0);
     gFontFactor = 72.0 / dpi;
     const QRectF paper = printer.paperRect(QPrinter::Point);
-    const QRectF content = paper.adjusted(layout.marginLeft * 72, layout.marginTop * 72, -layout.marginRight * 72,
-                                          -layout.marginBottom * 72);
+    const QRectF content = paper.adjusted(layout.marginLeft * 72, layout.marginTop * 72,
+                                          -layout.marginRight * 72, -layout.marginBottom * 72);
     const Geometry g = geometry(model);
     const double scale = g.width > content.width() ? content.width() / g.width : 1.0;
     const double headerPt = layout.headerRows * kHeaderRowPt * scale;

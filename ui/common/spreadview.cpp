@@ -27,16 +27,16 @@ SpreadView::SpreadView(QWidget* parent)
     setStyleSheet(QStringLiteral(
         "QTableView { background: white; gridline-color: rgb(192,192,192); }"
         "QHeaderView::section:vertical { background: rgb(217,222,253); color: black;"
-        " border: 0px; border-right: 1px solid rgb(128,128,255); border-bottom: 1px solid rgb(128,128,255); }"
+        " border: 0px; border-right: 1px solid rgb(128,128,255); border-bottom: 1px solid "
+        "rgb(128,128,255); }"
         "QTableCornerButton::section { background: rgb(217,222,253); border: 0px;"
         " border-right: 1px solid rgb(128,128,255); border-bottom: 1px solid rgb(128,128,255); }"));
     connect(m_delegate, &SpreadDelegate::buttonClicked, this, &SpreadView::buttonClicked);
     // Keys typed into an open editor are reported too.
-    connect(m_delegate, &SpreadDelegate::editorKey, this,
-            [this](int key, const QString& text) {
-                if (!m_inKeyPress)
-                    emit keyDown(keyCode(key, text));
-            });
+    connect(m_delegate, &SpreadDelegate::editorKey, this, [this](int key, const QString& text) {
+        if (!m_inKeyPress)
+            emit keyDown(keyCode(key, text));
+    });
     connect(this, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& i) { emit cellDoubleClicked(i.column() + 1, i.row() + 1); });
     // Enter in edit mode moves down one row.

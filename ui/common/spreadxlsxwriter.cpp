@@ -31,7 +31,8 @@ public:
     void columnWidth(int col, double width, bool hidden) {
         lxw_row_col_options opt{};
         opt.hidden = hidden ? 1 : 0;
-        worksheet_set_column_opt(m_ws, lxw_col_t(col - 1), lxw_col_t(col - 1), width, m_plain, &opt);
+        worksheet_set_column_opt(m_ws, lxw_col_t(col - 1), lxw_col_t(col - 1), width, m_plain,
+                                 &opt);
     }
 
     void headerRows(int rows) {
@@ -47,10 +48,12 @@ public:
                 continue;
             const QByteArray text = m_m.headerText(s.headerRow, s.col).toUtf8();
             if (first == last && bottom == s.headerRow)
-                worksheet_write_string(m_ws, lxw_row_t(s.headerRow), lxw_col_t(first - 1), text.constData(), m_header);
+                worksheet_write_string(m_ws, lxw_row_t(s.headerRow), lxw_col_t(first - 1),
+                                       text.constData(), m_header);
             else
-                worksheet_merge_range(m_ws, lxw_row_t(s.headerRow), lxw_col_t(first - 1), lxw_row_t(bottom),
-                                      lxw_col_t(last - 1), text.constData(), m_header);
+                worksheet_merge_range(m_ws, lxw_row_t(s.headerRow), lxw_col_t(first - 1),
+                                      lxw_row_t(bottom), lxw_col_t(last - 1), text.constData(),
+                                      m_header);
         }
     }
 
@@ -62,11 +65,13 @@ public:
                 if (SpreadCellType::isNumeric(type)) {
                     const auto v = SpreadNumber::parse(m_m.value(r, c));
                     if (v) {
-                        worksheet_write_number(m_ws, row, lxw_col_t(c - 1), *v, numberFormatFor(m_m.format(r, c)));
+                        worksheet_write_number(m_ws, row, lxw_col_t(c - 1), *v,
+                                               numberFormatFor(m_m.format(r, c)));
                         continue;
                     }
                 }
-                const QString text = type == SpreadCellType::CheckBox ? m_m.value(r, c) : m_m.displayText(r, c);
+                const QString text =
+                    type == SpreadCellType::CheckBox ? m_m.value(r, c) : m_m.displayText(r, c);
                 if (!text.isEmpty())
                     string(row, c, text, m_plain);
             }
@@ -74,7 +79,8 @@ public:
         for (const QRect& s : m_m.dataSpans()) {
             const QByteArray text = m_m.displayText(s.top(), s.left()).toUtf8();
             worksheet_merge_range(m_ws, lxw_row_t(offset + s.top() - 1), lxw_col_t(s.left() - 1),
-                                  lxw_row_t(offset + s.bottom() - 1), lxw_col_t(s.right() - 1), text.constData(), m_plain);
+                                  lxw_row_t(offset + s.bottom() - 1), lxw_col_t(s.right() - 1),
+                                  text.constData(), m_plain);
         }
     }
 
@@ -104,8 +110,8 @@ private:
 };
 } // namespace
 
-bool SpreadXlsxWriter::write(const SpreadModel& model, const QString& file, const SpreadPageLayout& layout,
-                             QString* error) {
+bool SpreadXlsxWriter::write(const SpreadModel& model, const QString& file,
+                             const SpreadPageLayout& layout, QString* error) {
     const QByteArray path = file.toLocal8Bit();
     lxw_workbook* wb = workbook_new(path.constData());
     if (!wb) {
@@ -132,7 +138,8 @@ bool SpreadXlsxWriter::write(const SpreadModel& model, const QString& file, cons
     else
         worksheet_set_portrait(ws);
     worksheet_fit_to_pages(ws, 1, 10000);
-    worksheet_set_margins(ws, layout.marginLeft, layout.marginRight, layout.marginTop, layout.marginBottom);
+    worksheet_set_margins(ws, layout.marginLeft, layout.marginRight, layout.marginTop,
+                          layout.marginBottom);
     worksheet_center_horizontally(ws);
     worksheet_protect(ws, nullptr, nullptr);
 

@@ -13,5 +13,6 @@ struct SpreadPageLayout;
 class SpreadXlsxWriter {
 public:
     // False with the library's message in *error when the file cannot be written.
-    static bool write(const SpreadModel& model, const QString& file, const SpreadPageLayout& layout, QString* error);
+    static bool write(const SpreadModel& model, const QString& file, const SpreadPageLayout& layout,
+                      QString* error);
 };

@@ -11,9 +11,9 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
-#include <QPointer>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -45,8 +45,9 @@ protected:
     void SetUp() override {
         TestEnv::SetUp();
         SystemServices::install(&services);
-        writeConf("[LOCAL_SETTING]\nBackend=sqlite\nDataFolder=" + path(QStringLiteral("data")).toUtf8() +
-                  "\nWebServer=http://127.0.0.1:" + QByteArray::number(web.serverPort()) + "\n");
+        writeConf(
+            "[LOCAL_SETTING]\nBackend=sqlite\nDataFolder=" + path(QStringLiteral("data")).toUtf8() +
+            "\nWebServer=http://127.0.0.1:" + QByteArray::number(web.serverPort()) + "\n");
         web.serve("/PLX/no_photo.gif", 200, "GIF89a-picture", "image/gif");
         web.serve("/TALVEN/Report_TALVEN_Version.txt", 200, "1.05");
         writeLocalVersion("1.05,build 7\n");
@@ -56,16 +57,16 @@ protected:
         TestEnv::TearDown();
     }
     void writeConf(const QByteArray& text) { write(QStringLiteral("conf.ini"), text); }
-    void writeLocalVersion(const QByteArray& text) { write(QStringLiteral("Report_TALVEN_Version.txt"), text); }
+    void writeLocalVersion(const QByteArray& text) {
+        write(QStringLiteral("Report_TALVEN_Version.txt"), text);
+    }
     void write(const QString& name, const QByteArray& text) {
         QFile f(path(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text);
     }
     // Runs loading; answers and records every message box.
-    bool load(FrmSplash& s) {
-        return s.Form_Load();
-    }
+    bool load(FrmSplash& s) { return s.Form_Load(); }
     std::unique_ptr<FrmSplash> makeSplash() {
         return std::make_unique<FrmSplash>(&instance, [this] { boardsOpened++; });
     }
@@ -76,16 +77,19 @@ protected:
     int boardsOpened = 0;
     QStringList boxes;
     ScopedModalHandler modal{[this](QDialog& d) {
-        boxes << static_cast<QMessageBox&>(d).windowTitle() + QLatin1Char('|') + static_cast<QMessageBox&>(d).text();
+        boxes << static_cast<QMessageBox&>(d).windowTitle() + QLatin1Char('|') +
+                     static_cast<QMessageBox&>(d).text();
         return int(QMessageBox::Ok);
     }};
-    const QString failText = QStringLiteral("에러|서버에 접속할 수 없습니다. 확인하여 주시기 바랍니다.\r\n시스템을 종료합니다.");
+    const QString failText = QStringLiteral(
+        "에러|서버에 접속할 수 없습니다. 확인하여 주시기 바랍니다.\r\n시스템을 종료합니다.");
 };
 } // namespace
 
 TEST_F(SplashTest, LeadingNumberRule) {
-    const std::pair<const char*, double> cases[] = {{"1.10", 1.1}, {"1.9", 1.9}, {" 2.5abc", 2.5}, {"<html>", 0},
-                                                    {"", 0}, {".5", 0.5}, {"1.05\r\n", 1.05}, {"-1", -1}};
+    const std::pair<const char*, double> cases[] = {
+        {"1.10", 1.1}, {"1.9", 1.9}, {" 2.5abc", 2.5},   {"<html>", 0},
+        {"", 0},       {".5", 0.5},  {"1.05\r\n", 1.05}, {"-1", -1}};
     for (const auto& [text, value] : cases)
         EXPECT_DOUBLE_EQ(FrmSplash::leadingNumber(QString::fromLatin1(text)), value) << text;
 }
@@ -107,8 +111,9 @@ TEST_F(SplashTest, UpdaterStartsWhenLocalIsOlderOrMissing) {
         QByteArray web;
         bool update;
     };
-    const Case cases[] = {{"", "0.1", true},        {"1.10", "1.9", true}, {"1.9", "1.10", false},
-                          {"1.05", "<html>err</html>", false}, {"1.05", "1.05", false}, {",x", "0", true}};
+    const Case cases[] = {{"", "0.1", true},       {"1.10", "1.9", true},
+                          {"1.9", "1.10", false},  {"1.05", "<html>err</html>", false},
+                          {"1.05", "1.05", false}, {",x", "0", true}};
     for (const Case& c : cases) {
         services.started.clear();
         QFile::remove(path(QStringLiteral("Report_TALVEN_Version.txt")));
@@ -183,15 +188,17 @@ TEST_F(SplashTest, DatabaseDownShowsBothMessagesAndEnds) {
     s->Timer1->setInterval(1);
     QTRY_VERIFY(s->ended());
     EXPECT_EQ(notifier.shown.size(), 1);
-    EXPECT_TRUE(notifier.shown.first().text.startsWith(QStringLiteral("데이타베이스를 OPEN 할수 없습니다.")));
+    EXPECT_TRUE(notifier.shown.first().text.startsWith(
+        QStringLiteral("데이타베이스를 OPEN 할수 없습니다.")));
     EXPECT_EQ(boxes, QStringList{failText});
     EXPECT_EQ(boardsOpened, 0);
 }
 
 TEST_F(SplashTest, BoardOpensOnlyAfterTheClockStep) {
     createDatabase(QStringLiteral("MES_TALVEN"), QStringLiteral("CREATE TABLE x (a INTEGER);"));
-    writeConf("[LOCAL_SETTING]\nBackend=sqlite\nDataFolder=" + path(QStringLiteral("data")).toUtf8() +
-              "\nWebServer=http://127.0.0.1:" + QByteArray::number(web.serverPort()) + "\nSetClock=1\n");
+    writeConf(
+        "[LOCAL_SETTING]\nBackend=sqlite\nDataFolder=" + path(QStringLiteral("data")).toUtf8() +
+        "\nWebServer=http://127.0.0.1:" + QByteArray::number(web.serverPort()) + "\nSetClock=1\n");
     Clock::setFixed(QDateTime(QDate(2024, 3, 5), QTime(10, 0, 7)));
     QString labelAtBoard;
     int clockSetsAtBoard = -1;
@@ -219,14 +226,16 @@ TEST_F(SplashTest, BoardOpensOnlyAfterTheClockStep) {
 
 TEST_F(SplashTest, RefusedClockIsLoggedAndStartUpGoesOn) {
     createDatabase(QStringLiteral("MES_TALVEN"), QStringLiteral("CREATE TABLE x (a INTEGER);"));
-    writeConf("[LOCAL_SETTING]\nBackend=sqlite\nDataFolder=" + path(QStringLiteral("data")).toUtf8() +
-              "\nWebServer=http://127.0.0.1:" + QByteArray::number(web.serverPort()) + "\nSetClock=1\n");
+    writeConf(
+        "[LOCAL_SETTING]\nBackend=sqlite\nDataFolder=" + path(QStringLiteral("data")).toUtf8() +
+        "\nWebServer=http://127.0.0.1:" + QByteArray::number(web.serverPort()) + "\nSetClock=1\n");
     services.refuseClock = true;
     QPointer<FrmSplash> s(new FrmSplash(&instance, [this] { ++boardsOpened; }));
     ASSERT_TRUE(s->Form_Load());
     s->Timer1->setInterval(1);
     QTRY_COMPARE(boardsOpened, 1);
-    EXPECT_TRUE(readFile(QStringLiteral("202403.err")).contains(QStringLiteral("clock not set: Operation not permitted")));
+    EXPECT_TRUE(readFile(QStringLiteral("202403.err"))
+                    .contains(QStringLiteral("clock not set: Operation not permitted")));
     EXPECT_TRUE(boxes.isEmpty());
     EXPECT_TRUE(notifier.shown.isEmpty());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -84,8 +84,12 @@ TEST(TsqlLexer, PositionsCountLinesAndColumns) {
 }
 
 TEST(TsqlLexer, UnterminatedTextsNameTheirStart) {
-    EXPECT_EQ(errorOf(QStringLiteral("SELECT 'abc")), QStringLiteral("Incorrect syntax near ''abc' at line 1, column 8."));
-    EXPECT_EQ(errorOf(QStringLiteral("SELECT\n [abc")), QStringLiteral("Incorrect syntax near '[abc' at line 2, column 2."));
-    EXPECT_EQ(errorOf(QStringLiteral("SELECT 1 /* x")), QStringLiteral("Incorrect syntax near '/*' at line 1, column 10."));
-    EXPECT_EQ(errorOf(QStringLiteral("SELECT 1 ? 2")), QStringLiteral("Incorrect syntax near '?' at line 1, column 10."));
+    EXPECT_EQ(errorOf(QStringLiteral("SELECT 'abc")),
+              QStringLiteral("Incorrect syntax near ''abc' at line 1, column 8."));
+    EXPECT_EQ(errorOf(QStringLiteral("SELECT\n [abc")),
+              QStringLiteral("Incorrect syntax near '[abc' at line 2, column 2."));
+    EXPECT_EQ(errorOf(QStringLiteral("SELECT 1 /* x")),
+              QStringLiteral("Incorrect syntax near '/*' at line 1, column 10."));
+    EXPECT_EQ(errorOf(QStringLiteral("SELECT 1 ? 2")),
+              QStringLiteral("Incorrect syntax near '?' at line 1, column 10."));
 }

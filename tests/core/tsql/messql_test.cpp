@@ -45,19 +45,26 @@ TEST(MesSql, SeedsQueriesAndReportsErrors) {
     QTemporaryDir dir;
     const QString db = dir.filePath(QStringLiteral("MES_TEST.sqlite"));
     Output o = run({QStringLiteral("--db"), db},
-                   "CREATE TABLE T (k varchar(5), n int, f float)\nINSERT INTO T VALUES ('a', 1, 2.0)\nINSERT INTO T VALUES ('b', NULL, 2.5)");
+                   "CREATE TABLE T (k varchar(5), n int, f float)\nINSERT INTO T VALUES ('a', 1, "
+                   "2.0)\nINSERT INTO T VALUES ('b', NULL, 2.5)");
     EXPECT_EQ(o.code, 0) << o.err.toStdString();
-    o = run({QStringLiteral("--db"), db, QStringLiteral("--now"), QStringLiteral("2024-03-05 10:00:00"), QStringLiteral("-e"),
-             QStringLiteral("SELECT k, n, f AS [값 f] FROM T ORDER BY k\nSELECT convert(varchar, getdate(), 120) AS now")});
+    o = run({QStringLiteral("--db"), db, QStringLiteral("--now"),
+             QStringLiteral("2024-03-05 10:00:00"), QStringLiteral("-e"),
+             QStringLiteral("SELECT k, n, f AS [값 f] FROM T ORDER BY k\nSELECT convert(varchar, "
+                            "getdate(), 120) AS now")});
     EXPECT_EQ(o.code, 0);
-    EXPECT_EQ(o.out, QStringLiteral("k\tn\t값 f\na\t1\t2\nb\tNULL\t2.5\nnow\n2024-03-05 10:00:00\n"));
-    o = run({QStringLiteral("--db"), db, QStringLiteral("-e"), QStringLiteral("INSERT INTO T VALUES ('c', 1, 0)\nSELECT 1 / 0")});
+    EXPECT_EQ(o.out,
+              QStringLiteral("k\tn\t값 f\na\t1\t2\nb\tNULL\t2.5\nnow\n2024-03-05 10:00:00\n"));
+    o = run({QStringLiteral("--db"), db, QStringLiteral("-e"),
+             QStringLiteral("INSERT INTO T VALUES ('c', 1, 0)\nSELECT 1 / 0")});
     EXPECT_EQ(o.code, 1);
     EXPECT_EQ(o.err, QStringLiteral("Divide by zero error encountered.\n"));
     // The failed batch left nothing behind.
-    o = run({QStringLiteral("--db"), db, QStringLiteral("-e"), QStringLiteral("SELECT COUNT(*) AS n FROM T")});
+    o = run({QStringLiteral("--db"), db, QStringLiteral("-e"),
+             QStringLiteral("SELECT COUNT(*) AS n FROM T")});
     EXPECT_EQ(o.out, QStringLiteral("n\n2\n"));
-    o = run({QStringLiteral("--db"), db, QStringLiteral("--translate"), QStringLiteral("-e"), QStringLiteral("SELECT TOP 1 k FROM T")});
+    o = run({QStringLiteral("--db"), db, QStringLiteral("--translate"), QStringLiteral("-e"),
+             QStringLiteral("SELECT TOP 1 k FROM T")});
     EXPECT_EQ(o.out, QStringLiteral("SELECT \"k\" AS \"k\" FROM \"T\" LIMIT 1;\n"));
     EXPECT_EQ(run({QStringLiteral("--now"), QStringLiteral("x")}).code, 2);
 }

@@ -13,10 +13,11 @@
 #include <gtest/gtest.h>
 
 namespace {
-const QStringList kAll = {QStringLiteral("btnSave"),  QStringLiteral("btnFind"),  QStringLiteral("btnExcel"),
-                          QStringLiteral("btnDelete"), QStringLiteral("btnClear"), QStringLiteral("btnEdit"),
-                          QStringLiteral("btnCopy"),  QStringLiteral("btnRowAdd"), QStringLiteral("btnCancel"),
-                          QStringLiteral("btnExit"),  QStringLiteral("btnPrint")};
+const QStringList kAll = {
+    QStringLiteral("btnSave"),   QStringLiteral("btnFind"),   QStringLiteral("btnExcel"),
+    QStringLiteral("btnDelete"), QStringLiteral("btnClear"),  QStringLiteral("btnEdit"),
+    QStringLiteral("btnCopy"),   QStringLiteral("btnRowAdd"), QStringLiteral("btnCancel"),
+    QStringLiteral("btnExit"),   QStringLiteral("btnPrint")};
 
 QStringList enabledButtons(const QWidget& screen) {
     QStringList on;
@@ -48,21 +49,27 @@ TEST(AuthorityTest, RightsDigitsEnableTheirButtons) {
         QStringList enabled;
     };
     const Case cases[] = {
-        {QStringLiteral("1000"), QStringLiteral("E01"),
-         {QStringLiteral("btnFind"), QStringLiteral("btnExcel"), QStringLiteral("btnClear"), QStringLiteral("btnExit")}},
-        {QStringLiteral("0100"), QStringLiteral("E01"),
-         {QStringLiteral("btnSave"), QStringLiteral("btnFind"), QStringLiteral("btnClear"), QStringLiteral("btnCopy"),
-          QStringLiteral("btnRowAdd"), QStringLiteral("btnCancel"), QStringLiteral("btnExit")}},
-        {QStringLiteral("0011"), QStringLiteral("E01"),
-         {QStringLiteral("btnFind"), QStringLiteral("btnDelete"), QStringLiteral("btnClear"), QStringLiteral("btnEdit"),
-          QStringLiteral("btnCancel"), QStringLiteral("btnExit")}},
+        {QStringLiteral("1000"),
+         QStringLiteral("E01"),
+         {QStringLiteral("btnFind"), QStringLiteral("btnExcel"), QStringLiteral("btnClear"),
+          QStringLiteral("btnExit")}},
+        {QStringLiteral("0100"),
+         QStringLiteral("E01"),
+         {QStringLiteral("btnSave"), QStringLiteral("btnFind"), QStringLiteral("btnClear"),
+          QStringLiteral("btnCopy"), QStringLiteral("btnRowAdd"), QStringLiteral("btnCancel"),
+          QStringLiteral("btnExit")}},
+        {QStringLiteral("0011"),
+         QStringLiteral("E01"),
+         {QStringLiteral("btnFind"), QStringLiteral("btnDelete"), QStringLiteral("btnClear"),
+          QStringLiteral("btnEdit"), QStringLiteral("btnCancel"), QStringLiteral("btnExit")}},
         {QString(), QStringLiteral("E01"), {QStringLiteral("btnExit")}},
         {QString(), QStringLiteral("ZEVRA"), kAll},
         // The master code is matched exactly for the buttons.
         {QString(), QStringLiteral("zevra"), {QStringLiteral("btnExit")}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(enabledButtons(c.rights, c.user), c.enabled) << c.rights.toStdString() << " " << c.user.toStdString();
+        EXPECT_EQ(enabledButtons(c.rights, c.user), c.enabled)
+            << c.rights.toStdString() << " " << c.user.toStdString();
 }
 
 namespace {
@@ -73,14 +80,21 @@ protected:
         // Two menu versions: only the rights of the latest one (00012) count.
         createPlantDatabase(
             QStringLiteral("MES_TEST"),
-            QStringLiteral("INSERT INTO B_MENU (form_code, form_name) VALUES ('00011A', 'frm_S_month');\n"
-                           "INSERT INTO B_MENU (form_code, form_name) VALUES ('00012B', 'frm_S_month');\n"
-                           "INSERT INTO B_Authority VALUES ('E01', 'frm_S_month', '00011A', '1', '1', '1', '1');\n"
-                           "INSERT INTO B_Authority VALUES ('E01', 'frm_S_month', '00012B', '1', '0', '0', '0');\n"
-                           "INSERT INTO B_Authority VALUES ('E02', 'frm_S_month', '00012B', '0', '1', '0', '0');\n"
-                           "INSERT INTO B_Authority VALUES ('E03', 'frm_S_month', '00012B', '0', '0', '1', '1');\n"
-                           "INSERT INTO B_Authority VALUES ('O''K', 'frm_S_month', '00012B', '1', '0', '0', '0');\n"
-                           "INSERT INTO B_Authority VALUES ('E01', 'frm_S_other', '00012C', '0', '0', '0', '1');\n"));
+            QStringLiteral(
+                "INSERT INTO B_MENU (form_code, form_name) VALUES ('00011A', 'frm_S_month');\n"
+                "INSERT INTO B_MENU (form_code, form_name) VALUES ('00012B', 'frm_S_month');\n"
+                "INSERT INTO B_Authority VALUES ('E01', 'frm_S_month', '00011A', '1', '1', '1', "
+                "'1');\n"
+                "INSERT INTO B_Authority VALUES ('E01', 'frm_S_month', '00012B', '1', '0', '0', "
+                "'0');\n"
+                "INSERT INTO B_Authority VALUES ('E02', 'frm_S_month', '00012B', '0', '1', '0', "
+                "'0');\n"
+                "INSERT INTO B_Authority VALUES ('E03', 'frm_S_month', '00012B', '0', '0', '1', "
+                "'1');\n"
+                "INSERT INTO B_Authority VALUES ('O''K', 'frm_S_month', '00012B', '1', '0', '0', "
+                "'0');\n"
+                "INSERT INTO B_Authority VALUES ('E01', 'frm_S_other', '00012C', '0', '0', '0', "
+                "'1');\n"));
     }
     QStringList enabledFor(const QString& user, const QString& screenName) {
         ScreenWithButtons screen;
@@ -103,32 +117,43 @@ TEST_F(MenuAuthorityTest, ButtonsFollowTheWorkersRightsInTheDatabase) {
         QStringList enabled;
     };
     const Case cases[] = {
-        {QStringLiteral("E01"), QStringLiteral("frm_S_month"), {find, QStringLiteral("btnExcel"), clear, exit}},
-        {QStringLiteral("E02"), QStringLiteral("frm_S_month"),
-         {QStringLiteral("btnSave"), find, clear, QStringLiteral("btnCopy"), QStringLiteral("btnRowAdd"),
+        {QStringLiteral("E01"),
+         QStringLiteral("frm_S_month"),
+         {find, QStringLiteral("btnExcel"), clear, exit}},
+        {QStringLiteral("E02"),
+         QStringLiteral("frm_S_month"),
+         {QStringLiteral("btnSave"), find, clear, QStringLiteral("btnCopy"),
+          QStringLiteral("btnRowAdd"), QStringLiteral("btnCancel"), exit}},
+        {QStringLiteral("E03"),
+         QStringLiteral("frm_S_month"),
+         {find, QStringLiteral("btnDelete"), clear, QStringLiteral("btnEdit"),
           QStringLiteral("btnCancel"), exit}},
-        {QStringLiteral("E03"), QStringLiteral("frm_S_month"),
-         {find, QStringLiteral("btnDelete"), clear, QStringLiteral("btnEdit"), QStringLiteral("btnCancel"), exit}},
         // A quote in the employee number is data, not statement text.
-        {QStringLiteral("O'K"), QStringLiteral("frm_S_month"), {find, QStringLiteral("btnExcel"), clear, exit}},
+        {QStringLiteral("O'K"),
+         QStringLiteral("frm_S_month"),
+         {find, QStringLiteral("btnExcel"), clear, exit}},
         {QStringLiteral("E04"), QStringLiteral("frm_S_month"), {exit}},
         {QStringLiteral("E02"), QStringLiteral("frm_S_other"), {exit}},
         {QStringLiteral("ZEVRA"), QStringLiteral("frm_S_month"), kAll},
         // The master code in other case reads the screen's rights of any worker, but does
         // not get every button.
-        {QStringLiteral("zevra"), QStringLiteral("frm_S_other"),
+        {QStringLiteral("zevra"),
+         QStringLiteral("frm_S_other"),
          {find, QStringLiteral("btnDelete"), clear, QStringLiteral("btnCancel"), exit}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(enabledFor(c.user, c.screen), c.enabled) << c.user.toStdString() << " " << c.screen.toStdString();
+        EXPECT_EQ(enabledFor(c.user, c.screen), c.enabled)
+            << c.user.toStdString() << " " << c.screen.toStdString();
     EXPECT_TRUE(notifier.shown.isEmpty()) << notifier.texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(readFile(QStringLiteral("202403.err")), QStringLiteral("<missing>"));
 }
 
 TEST_F(MenuAuthorityTest, FailingQueryLeavesOnlyExit) {
     execNative(dbFile(), QStringLiteral("DROP TABLE B_Authority"));
-    EXPECT_EQ(enabledFor(QStringLiteral("E01"), QStringLiteral("frm_S_month")), QStringList{QStringLiteral("btnExit")});
-    EXPECT_TRUE(readFile(QStringLiteral("202403.err")).contains(QStringLiteral("ERR LOCATION : frm_S_month")));
+    EXPECT_EQ(enabledFor(QStringLiteral("E01"), QStringLiteral("frm_S_month")),
+              QStringList{QStringLiteral("btnExit")});
+    EXPECT_TRUE(readFile(QStringLiteral("202403.err"))
+                    .contains(QStringLiteral("ERR LOCATION : frm_S_month")));
 }
 
 namespace {

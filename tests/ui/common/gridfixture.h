@@ -44,16 +44,20 @@ protected:
     // decimals and separator, and an editable text column "memo".
     void layout(int rows = 0) {
         spread->SetInit(rows, 3, 35, 0, 12, true, true, false, QStringLiteral("1"), true);
-        spread->SetColType(1, QStringLiteral("코드"), QStringLiteral("code"), 10, QStringLiteral("PK"), 1, 20, 0, false, 0, 2, false, true, false, false);
-        spread->SetColType(2, QStringLiteral("수량"), QStringLiteral("qty"), 10, QString(), 13, 9, 2, true, 1, 2, false, false, false, false);
-        spread->SetColType(3, QStringLiteral("비고"), QStringLiteral("memo"), 20, QStringLiteral("NU"), 1, 60, 0, false, 0, 2, false, false, false, false);
+        spread->SetColType(1, QStringLiteral("코드"), QStringLiteral("code"), 10,
+                           QStringLiteral("PK"), 1, 20, 0, false, 0, 2, false, true, false, false);
+        spread->SetColType(2, QStringLiteral("수량"), QStringLiteral("qty"), 10, QString(), 13, 9,
+                           2, true, 1, 2, false, false, false, false);
+        spread->SetColType(3, QStringLiteral("비고"), QStringLiteral("memo"), 20,
+                           QStringLiteral("NU"), 1, 60, 0, false, 0, 2, false, false, false, false);
     }
 
     // Selects the rows first..last of the grid.
     void select(int first, int last) {
         ss->clearSelection();
-        ss->selectionModel()->select(QItemSelection(ss->model()->index(first - 1, 0), ss->model()->index(last - 1, 2)),
-                                     QItemSelectionModel::Select);
+        ss->selectionModel()->select(
+            QItemSelection(ss->model()->index(first - 1, 0), ss->model()->index(last - 1, 2)),
+            QItemSelectionModel::Select);
     }
 
     QStringList marks() const {

@@ -31,7 +31,8 @@ struct BoxAnswer {
 TEST(ModalSeamTest, MessageBoxesRunThroughTheHandler) {
     auto answer = std::make_shared<BoxAnswer>(BoxAnswer{QMessageBox::Retry, {}, {}});
     ScopedModalHandler scope([answer](QDialog& d) { return (*answer)(d); });
-    EXPECT_TRUE(MessageBox::retryCancel(QStringLiteral("Report_TALVEN"), QStringLiteral("재시도?")));
+    EXPECT_TRUE(
+        MessageBox::retryCancel(QStringLiteral("Report_TALVEN"), QStringLiteral("재시도?")));
     EXPECT_EQ(answer->icon, QMessageBox::Question);
     answer->press = QMessageBox::Cancel;
     EXPECT_FALSE(MessageBox::retryCancel(QStringLiteral("t"), QStringLiteral("x")));

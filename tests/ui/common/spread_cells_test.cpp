@@ -37,15 +37,19 @@ TEST_F(CellsTest, ColumnTypeColoursFollowLockedAndHighlighted) {
     struct Case {
         bool locked, highlighted;
         QString colour;
-    } cases[] = {{false, false, kYellow}, {true, false, kWhite}, {false, true, kGreen}, {true, true, kGreen}};
+    } cases[] = {{false, false, kYellow},
+                 {true, false, kWhite},
+                 {false, true, kGreen},
+                 {true, true, kGreen}};
     for (int c = 1; c <= 4; ++c) {
         const Case& k = cases[c - 1];
-        spread->SetColType(c, QStringLiteral("h"), QStringLiteral("c%1").arg(c), 10, QString(), 1, 10, 0, false, 0, 2,
-                           false, k.locked, k.highlighted, false);
+        spread->SetColType(c, QStringLiteral("h"), QStringLiteral("c%1").arg(c), 10, QString(), 1,
+                           10, 0, false, 0, 2, false, k.locked, k.highlighted, false);
         SCOPED_TRACE(c);
         EXPECT_EQ(spread->GetColor(c, 2), k.colour);
         EXPECT_EQ(ss->spreadModel()->locked(2, c), k.locked);
-        EXPECT_EQ(bool(ss->model()->flags(ss->model()->index(1, c - 1)) & Qt::ItemIsEditable), !k.locked);
+        EXPECT_EQ(bool(ss->model()->flags(ss->model()->index(1, c - 1)) & Qt::ItemIsEditable),
+                  !k.locked);
     }
     EXPECT_EQ(spread->GetColID(3), QStringLiteral("c3"));
     EXPECT_EQ(spread->ColumnNumber(QStringLiteral("c4")), 4);
@@ -81,8 +85,8 @@ TEST_F(CellsTest, CellAccessByType) {
     spread->SetInit(1, 8, 35, 0, 12, false, true, false, QStringLiteral("1"), true);
     const int types[] = {0, 1, 7, 8, 9, 10, 12, 13};
     for (int c = 1; c <= 8; ++c)
-        spread->SetColType(c, QString(), QStringLiteral("t%1").arg(types[c - 1]), 10, QString(), types[c - 1], 9, 1,
-                           true, 0, 2, false, false, false, false);
+        spread->SetColType(c, QString(), QStringLiteral("t%1").arg(types[c - 1]), 10, QString(),
+                           types[c - 1], 9, 1, true, 0, 2, false, false, false, false);
     // Empty cells: numbers read 0 by value, text reads empty.
     EXPECT_EQ(spread->ValueWithColID(QStringLiteral("t13"), 1), QVariant(0));
     EXPECT_EQ(spread->ValueWithColID(QStringLiteral("t12"), 1), QVariant(0));
@@ -90,17 +94,19 @@ TEST_F(CellsTest, CellAccessByType) {
 
     struct Case {
         const char* id;
-        QString written;   // through SetCellText
-        QString value;     // GetValue afterwards
-        QString cellText;  // GetCellText afterwards
+        QString written;  // through SetCellText
+        QString value;    // GetValue afterwards
+        QString cellText; // GetCellText afterwards
     } cases[] = {
         {"t1", QStringLiteral("가나"), QStringLiteral("가나"), QStringLiteral("가나")},
-        {"t7", QStringLiteral("인쇄"), QStringLiteral("인쇄"), QString()},           // caption; button reads empty
-        {"t13", QStringLiteral("1234.56"), QStringLiteral("1234.6"), QStringLiteral("1234.6")}, // rounded to 1 place
-        {"t13", QString(), QStringLiteral("0"), QStringLiteral("0")},                // empty puts 0
-        {"t10", QStringLiteral("1"), QString(), QString()},                          // check box unchanged
-        {"t0", QStringLiteral("2024-03-05"), QString(), QString()},                  // date unchanged
-        {"t12", QStringLiteral("5"), QString(), QString()},                          // currency unchanged
+        {"t7", QStringLiteral("인쇄"), QStringLiteral("인쇄"),
+         QString()}, // caption; button reads empty
+        {"t13", QStringLiteral("1234.56"), QStringLiteral("1234.6"),
+         QStringLiteral("1234.6")},                                   // rounded to 1 place
+        {"t13", QString(), QStringLiteral("0"), QStringLiteral("0")}, // empty puts 0
+        {"t10", QStringLiteral("1"), QString(), QString()},           // check box unchanged
+        {"t0", QStringLiteral("2024-03-05"), QString(), QString()},   // date unchanged
+        {"t12", QStringLiteral("5"), QString(), QString()},           // currency unchanged
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.id);
@@ -112,17 +118,20 @@ TEST_F(CellsTest, CellAccessByType) {
     // Number cells show digits, decimals and separator; value stays plain.
     spread->TextWithColID(QStringLiteral("t13"), 1, QStringLiteral("1,234,567.25"));
     EXPECT_EQ(spread->TextWithColID(QStringLiteral("t13"), 1), QStringLiteral("1,234,567.3"));
-    EXPECT_EQ(spread->ValueWithColID(QStringLiteral("t13"), 1).toString(), QStringLiteral("1234567.3"));
+    EXPECT_EQ(spread->ValueWithColID(QStringLiteral("t13"), 1).toString(),
+              QStringLiteral("1234567.3"));
     // Above nine digits is refused and the old value stays.
     spread->TextWithColID(QStringLiteral("t13"), 1, QStringLiteral("1234567890"));
-    EXPECT_EQ(spread->ValueWithColID(QStringLiteral("t13"), 1).toString(), QStringLiteral("1234567.3"));
+    EXPECT_EQ(spread->ValueWithColID(QStringLiteral("t13"), 1).toString(),
+              QStringLiteral("1234567.3"));
     // Check box and combo give their value / displayed text.
     spread->ValueWithColID(QStringLiteral("t10"), 1, 1);
     EXPECT_EQ(spread->GetCellText(QStringLiteral("t10"), 1), QStringLiteral("1"));
     EXPECT_EQ(ss->model()->index(0, 5).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
     spread->SetCboAddList(4, 1, QStringLiteral("주간\t야간"), 10);
     spread->SetCboAddList(4, 1, QStringLiteral("  "), 0); // blank list leaves it
-    EXPECT_EQ(ss->spreadModel()->comboList(1, 4), (QStringList{QStringLiteral("주간"), QStringLiteral("야간")}));
+    EXPECT_EQ(ss->spreadModel()->comboList(1, 4),
+              (QStringList{QStringLiteral("주간"), QStringLiteral("야간")}));
     spread->TextWithColID(QStringLiteral("t8"), 1, QStringLiteral("야간"));
     EXPECT_EQ(spread->GetCellText(QStringLiteral("t8"), 1), QStringLiteral("야간"));
     // Picture cells keep the picture and read empty as text.
@@ -139,10 +148,13 @@ TEST_F(CellsTest, CellAccessByType) {
 TEST_F(CellsTest, HeaderRowsSpansAndNotes) {
     spread->SetInit(2, 4, 35, 0, 12, false, true, false, QStringLiteral("2"), true);
     for (int c = 1; c <= 4; ++c)
-        spread->SetColType(c, QStringLiteral("h%1").arg(c), QStringLiteral("c%1").arg(c), 10, QString(), 13, 60, 0,
-                           true, 1, 2, false, true, false, false, QColor(), QStringLiteral("-999"));
-    spread->SPCellSpan(QStringLiteral("1"), 2, QStringLiteral("전월"), QStringLiteral("-1000"), QStringLiteral("1"));
-    spread->SPCellSpan(QStringLiteral("3"), 1, QStringLiteral("비고"), QStringLiteral("-1000"), QStringLiteral("2"));
+        spread->SetColType(c, QStringLiteral("h%1").arg(c), QStringLiteral("c%1").arg(c), 10,
+                           QString(), 13, 60, 0, true, 1, 2, false, true, false, false, QColor(),
+                           QStringLiteral("-999"));
+    spread->SPCellSpan(QStringLiteral("1"), 2, QStringLiteral("전월"), QStringLiteral("-1000"),
+                       QStringLiteral("1"));
+    spread->SPCellSpan(QStringLiteral("3"), 1, QStringLiteral("비고"), QStringLiteral("-1000"),
+                       QStringLiteral("2"));
     EXPECT_EQ(spread->GetText(1, -1000), QStringLiteral("전월"));
     EXPECT_EQ(spread->GetText(2, -999), QStringLiteral("h2"));
     const auto* span = ss->spreadModel()->headerSpanAt(0, 2);
@@ -153,7 +165,8 @@ TEST_F(CellsTest, HeaderRowsSpansAndNotes) {
     EXPECT_EQ(ss->columnHeader()->sizeHint().height(),
               ss->columnHeader()->rowHeight(0) + ss->columnHeader()->rowHeight(1));
     // Data span: joined in the view, text in its first cell; it moves with inserted rows.
-    spread->SPCellSpan(QStringLiteral("1"), 2, QStringLiteral("1500"), QStringLiteral("2"), QStringLiteral("1"));
+    spread->SPCellSpan(QStringLiteral("1"), 2, QStringLiteral("1500"), QStringLiteral("2"),
+                       QStringLiteral("1"));
     EXPECT_EQ(ss->columnSpan(1, 0), 2);
     EXPECT_EQ(spread->GetText(1, 2), QStringLiteral("1,500"));
     spread->OneAddRow(1);
@@ -167,14 +180,15 @@ TEST_F(CellsTest, HeaderRowsSpansAndNotes) {
 TEST_F(CellsTest, FormulasSumTheirRangeAndFollowChanges) {
     spread->SetInit(4, 3, 35, 0, 12, false, true, false, QStringLiteral("1"), true);
     for (int c = 1; c <= 3; ++c)
-        spread->SetColType(c, QString(), QStringLiteral("c%1").arg(c), 10, QString(), 13, 60, 0, true, 1, 2, false,
-                           false, false, false);
+        spread->SetColType(c, QString(), QStringLiteral("c%1").arg(c), 10, QString(), 13, 60, 0,
+                           true, 1, 2, false, false, false, false);
     for (int r = 1; r <= 3; ++r) {
         spread->SetValue(1, r, r * 10);
         spread->SetValue(2, r, r);
     }
     const QString col = clsSpread::ColumnLetter(1);
-    spread->SetFormula(1, 4, QStringLiteral("SUM(") + col + QStringLiteral("1 :") + col + QStringLiteral("3)"));
+    spread->SetFormula(
+        1, 4, QStringLiteral("SUM(") + col + QStringLiteral("1 :") + col + QStringLiteral("3)"));
     spread->SetFormula(3, 1, QStringLiteral("SUM(A1 :B1)"));
     spread->SetFormula(3, 2, QStringLiteral("1500"));
     EXPECT_EQ(spread->GetValue(1, 4), QStringLiteral("60"));
@@ -187,7 +201,8 @@ TEST_F(CellsTest, FormulasSumTheirRangeAndFollowChanges) {
     struct Letter {
         int col;
         const char* letters;
-    } letters[] = {{1, "A"}, {26, "Z"}, {27, "AA"}, {34, "AH"}, {52, "AZ"}, {53, "BA"}, {702, "ZZ"}, {703, "AAA"}};
+    } letters[] = {{1, "A"},   {26, "Z"},  {27, "AA"},  {34, "AH"},
+                   {52, "AZ"}, {53, "BA"}, {702, "ZZ"}, {703, "AAA"}};
     for (const Letter& l : letters) {
         EXPECT_EQ(clsSpread::ColumnLetter(l.col), QString::fromLatin1(l.letters));
         EXPECT_EQ(SpreadFormula::columnFromLetters(QString::fromLatin1(l.letters)), l.col);
@@ -219,12 +234,15 @@ TEST_F(CellsTest, DeleteClearsOnlyAnUnlockedCellNotBeingEdited) {
 
 TEST_F(CellsTest, ButtonCellsReportPressAndRelease) {
     spread->SetInit(2, 1, 35, 0, 12, false, true, false, QStringLiteral("1"), true);
-    spread->SetColType(1, QString(), QStringLiteral("btn"), 10, QString(), 7, 0, 0, false, 2, 2, false, true, false, false);
+    spread->SetColType(1, QString(), QStringLiteral("btn"), 10, QString(), 7, 0, 0, false, 2, 2,
+                       false, true, false, false);
     spread->SetCellText(QStringLiteral("btn"), 2, QStringLiteral("인쇄"));
     ss->resize(400, 300);
     ss->show();
     QList<QList<int>> clicks;
-    QObject::connect(ss, &SpreadView::buttonClicked, ss, [&](int c, int r, int down) { clicks << QList<int>{c, r, down}; });
+    QObject::connect(ss, &SpreadView::buttonClicked, ss, [&](int c, int r, int down) {
+        clicks << QList<int>{c, r, down};
+    });
     const QRect cell = ss->visualRect(ss->model()->index(1, 0));
     QTest::mouseClick(ss->viewport(), Qt::LeftButton, {}, cell.center());
     EXPECT_EQ(clicks, (QList<QList<int>>{{1, 2, 1}, {1, 2, 0}}));

@@ -29,9 +29,10 @@ TEST_F(RowsTest, KeyUpdateTransitions) {
         int key;
         QString to;
     } cases[] = {
-        {kNew, 65, kNewData}, {kNewData, 65, kNewData}, {QString(), 65, kChanged}, {kChanged, 65, kChanged},
-        {kDeleted, 65, kChanged}, {kNew, 0, kNewData},  {QString(), 0, kChanged},  {kNew, 13, kNew},
-        {QString(), 13, QString()}, {kDeleted, 13, kDeleted},
+        {kNew, 65, kNewData},     {kNewData, 65, kNewData}, {QString(), 65, kChanged},
+        {kChanged, 65, kChanged}, {kDeleted, 65, kChanged}, {kNew, 0, kNewData},
+        {QString(), 0, kChanged}, {kNew, 13, kNew},         {QString(), 13, QString()},
+        {kDeleted, 13, kDeleted},
     };
     rows({QStringLiteral("A")});
     for (const Case& c : cases) {
@@ -55,7 +56,8 @@ TEST_F(RowsTest, InsertRowGoesBelowActiveRowAndStartsEditing) {
     ss->show();
     spread->SetFocus(3, 1);
     spread->InsertRow();
-    EXPECT_EQ(column(QStringLiteral("code")), (QStringList{QStringLiteral("A"), QString(), QStringLiteral("B")}));
+    EXPECT_EQ(column(QStringLiteral("code")),
+              (QStringList{QStringLiteral("A"), QString(), QStringLiteral("B")}));
     EXPECT_EQ(marks(), (QStringList{QString(), kNew, QString()}));
     EXPECT_EQ(spread->ActiveRow(), 2);
     EXPECT_TRUE(ss->isEditing());
@@ -68,7 +70,8 @@ TEST_F(RowsTest, OneAddRowAppendsUnmarkedOrInsertsMarked) {
     EXPECT_EQ(marks(), (QStringList{QString(), QString(), QString()}));
     EXPECT_EQ(spread->OneAddRow(2), 4);
     EXPECT_EQ(marks(), (QStringList{QString(), kNew, QString(), QString()}));
-    EXPECT_EQ(column(QStringLiteral("code")), (QStringList{QStringLiteral("A"), QString(), QStringLiteral("B"), QString()}));
+    EXPECT_EQ(column(QStringLiteral("code")),
+              (QStringList{QStringLiteral("A"), QString(), QStringLiteral("B"), QString()}));
     // The new row opens its key (white) and "NU" (yellow) columns; others stay locked.
     EXPECT_FALSE(ss->spreadModel()->locked(2, 1));
     EXPECT_FALSE(ss->spreadModel()->locked(2, 3));
@@ -84,24 +87,32 @@ TEST_F(RowsTest, CopyRowCopiesBelowSourceAndBlanksColumn) {
     spread->CopyRow(0, 0);
     EXPECT_EQ(spread->MaxRows(), 2);
     spread->CopyRow(1, 1);
-    EXPECT_EQ(column(QStringLiteral("code")), (QStringList{QStringLiteral("A"), QString(), QStringLiteral("B")}));
-    EXPECT_EQ(column(QStringLiteral("qty")), (QStringList{QStringLiteral("1.00"), QStringLiteral("1.00"), QStringLiteral("2.00")}));
-    EXPECT_EQ(column(QStringLiteral("memo")), (QStringList{QStringLiteral("memo"), QStringLiteral("memo"), QString()}));
+    EXPECT_EQ(column(QStringLiteral("code")),
+              (QStringList{QStringLiteral("A"), QString(), QStringLiteral("B")}));
+    EXPECT_EQ(
+        column(QStringLiteral("qty")),
+        (QStringList{QStringLiteral("1.00"), QStringLiteral("1.00"), QStringLiteral("2.00")}));
+    EXPECT_EQ(column(QStringLiteral("memo")),
+              (QStringList{QStringLiteral("memo"), QStringLiteral("memo"), QString()}));
     EXPECT_EQ(marks(), (QStringList{QString(), kNewData, QString()}));
     EXPECT_EQ(spread->ActiveRow(), 2);
     EXPECT_EQ(spread->ActiveCol(), 1);
 }
 
 TEST_F(RowsTest, CancelRowRemovesNewRowsAndUnmarksOthers) {
-    rows({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("E")});
+    rows({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
+          QStringLiteral("E")});
     setMarks({kNew, QString(), kChanged, kNewData, kDeleted});
     select(1, 3);
     spread->CancelRow();
-    EXPECT_EQ(column(QStringLiteral("code")), (QStringList{QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("E")}));
+    EXPECT_EQ(column(QStringLiteral("code")),
+              (QStringList{QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
+                           QStringLiteral("E")}));
     EXPECT_EQ(marks(), (QStringList{QString(), QString(), kNewData, kDeleted}));
     select(3, 4);
     spread->CancelRow();
-    EXPECT_EQ(column(QStringLiteral("code")), (QStringList{QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("E")}));
+    EXPECT_EQ(column(QStringLiteral("code")),
+              (QStringList{QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("E")}));
     EXPECT_EQ(marks(), (QStringList{QString(), QString(), QString()}));
     ss->clearSelection();
     spread->CancelRow(); // nothing selected: nothing happens
@@ -153,7 +164,8 @@ TEST_F(RowsTest, CheckPKFieldFindsEmptyKey) {
 }
 
 TEST_F(RowsTest, DuplicateChecks) {
-    rows({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("B")});
+    rows({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("A"), QStringLiteral("C"),
+          QStringLiteral("B")});
     EXPECT_FALSE(spread->DuplicateChk(QStringLiteral("code"), 4));
     EXPECT_TRUE(boxes.empty());
     EXPECT_TRUE(spread->DuplicateChk(QStringLiteral("code"), 3));
@@ -179,10 +191,12 @@ TEST_F(RowsTest, DuplicateChecks) {
 }
 
 TEST_F(RowsTest, DeleteRowAndUnchkDelRow) {
-    rows({QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("X"), QStringLiteral("B"), QStringLiteral("X")});
+    rows({QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("X"), QStringLiteral("B"),
+          QStringLiteral("X")});
     setMarks({QString(), kNew, QString(), kChanged, QString()});
     spread->UnchkDelRow(QStringLiteral("X"), 1);
-    EXPECT_EQ(column(QStringLiteral("code")), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    EXPECT_EQ(column(QStringLiteral("code")),
+              (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
     EXPECT_EQ(marks(), (QStringList{QString(), kChanged}));
     spread->DeleteRow(1);
     EXPECT_EQ(column(QStringLiteral("code")), (QStringList{QStringLiteral("B")}));
