@@ -17,14 +17,6 @@ constexpr int kTimeoutSeconds = 100;
 // The error reporter offers the reconnect prompt through this hook when gCon is closed.
 [[maybe_unused]] const bool kReconnectHooked = (setErrLogReconnectHook(&gfDB_RECONNECT), true);
 
-DbError closedError() {
-    return DbError::make(3704, QStringLiteral("Operation is not allowed when the object is closed."));
-}
-
-DbError openError() {
-    return DbError::make(3705, QStringLiteral("Operation is not allowed when the object is open."));
-}
-
 void busy(bool on) {
     Notifier::current().setBusy(on);
 }
@@ -56,7 +48,8 @@ bool failExec(const DbError& e, const QString& location) {
 // Runs one element of a batch inside the open transaction.
 bool runElement(const QString& sql, const QString& location, qint64* affected, DbError* e) {
     StatementTrace trace(location, sql);
-    const bool ok = !gConClosed() ? gCon->execute(sql, affected, e) : (*e = closedError(), false);
+    const bool ok =
+        !gConClosed() ? gCon->execute(sql, affected, e) : (*e = DbError::objectClosed(), false);
     trace.finish(ok ? *affected : 0, ok ? DbError{} : *e);
     return ok;
 }
@@ -66,7 +59,7 @@ bool runBatch(const QStringList& sqls, const QString& location, const qint16* ex
     preface();
     DbError e;
     if (gConClosed())
-        return failExec(closedError(), location);
+        return failExec(DbError::objectClosed(), location);
     if (!gCon->begin(&e))
         return failExec(e, location);
     for (const QString& sql : sqls) {
@@ -88,9 +81,9 @@ bool readInto(const QString& sql, const QString& location, Recordset* rs, DbErro
     StatementTrace trace(location, sql);
     bool ok = false;
     if (gRs.isOpen())
-        *e = openError();
+        *e = DbError::objectOpen();
     else if (gConClosed())
-        *e = closedError();
+        *e = DbError::objectClosed();
     else
         ok = gCon->select(sql, rs, e);
     trace.finish(ok ? rs->rowCount() : 0, ok ? DbError{} : *e);
@@ -105,11 +98,10 @@ void failRead(const DbError& e, const QString& location) {
 } // namespace
 
 QString gfCONNECTION_STRING() {
-    return QStringLiteral("DRIVER={") + LocalSettings::current().odbcDriver +
-           QStringLiteral("}") + QStringLiteral(";Server=") + odbcAttributeValue(gsDB_SERVER) +
-           QStringLiteral(";UID=") + odbcAttributeValue(gsDB_USER) + QStringLiteral(";PWD=") +
-           odbcAttributeValue(gsDB_PWD) + QStringLiteral("; database =") +
-           odbcAttributeValue(gsDB_NAME) + QStringLiteral(";");
+    return QStringLiteral("DRIVER={") + LocalSettings::current().odbcDriver + QStringLiteral("}") +
+           QStringLiteral(";Server=") + odbcAttributeValue(gsDB_SERVER) + QStringLiteral(";UID=") +
+           odbcAttributeValue(gsDB_USER) + QStringLiteral(";PWD=") + odbcAttributeValue(gsDB_PWD) +
+           QStringLiteral("; database =") + odbcAttributeValue(gsDB_NAME) + QStringLiteral(";");
 }
 
 std::unique_ptr<Connection> gfNEW_CONNECTION() {
@@ -139,7 +131,8 @@ bool gfDB_OPEN() {
 
 void gfDB_RECONNECT() {
     Notifier& n = Notifier::current();
-    if (!n.askRetry(appTitle(), QStringLiteral("데이터베이스와의 접속이 끊여졌습니다.\n재시도 하시겠습니까?")))
+    if (!n.askRetry(appTitle(),
+                    QStringLiteral("데이터베이스와의 접속이 끊여졌습니다.\n재시도 하시겠습니까?")))
         return;
     if (gfDB_OPEN())
         n.message(Notifier::Icon::Information, appTitle(), QStringLiteral("접속되었습니다."));
@@ -211,7 +204,7 @@ bool gfOPEN_QUERY(const QString& sql, bool discard) {
     gRs.close();
     bool ok = false;
     if (gConClosed())
-        e = closedError();
+        e = DbError::objectClosed();
     else
         ok = gCon->setDefaultDatabase(gsDB_NAME, &e) && gCon->select(sql, &rs, &e);
     trace.finish(ok ? rs.rowCount() : 0, ok ? DbError{} : e);

@@ -26,7 +26,8 @@ int errorNumber(const QString& native) {
     const int number = first.toInt(&ok);
     if (ok && number != 0)
         return number;
-    if (first.startsWith(QLatin1String("08")) || first.startsWith(QLatin1String("HYT")) || first.isEmpty())
+    if (first.startsWith(QLatin1String("08")) || first.startsWith(QLatin1String("HYT")) ||
+        first.isEmpty())
         return kGenericErrorNumber;
     return kCommandErrorNumber;
 }
@@ -86,8 +87,9 @@ bool OdbcConnection::open(DbError* err) {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_connName);
         db.setDatabaseName(connectionString());
-        db.setConnectOptions(QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%1")
-                                 .arg(connectionTimeout()));
+        db.setConnectOptions(
+            QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%1")
+                .arg(connectionTimeout()));
         ok = db.open();
         if (!ok && err)
             *err = errorOf(db.lastError());
@@ -114,8 +116,7 @@ void OdbcConnection::close() {
 
 bool OdbcConnection::notOpen(DbError* err) const {
     if (err)
-        *err = DbError::make(kGenericErrorNumber,
-                             QStringLiteral("Operation is not allowed when the object is closed."));
+        *err = DbError::objectClosed(kGenericErrorNumber);
     return false;
 }
 

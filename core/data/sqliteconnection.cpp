@@ -44,7 +44,8 @@ bool SqliteConnection::open(DbError* err) {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connName);
         db.setDatabaseName(m_file);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(commandTimeout() * 1000));
+        db.setConnectOptions(
+            QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(commandTimeout() * 1000));
         if (!db.open()) {
             if (err)
                 *err = DbError::make(SQLITE_CANTOPEN, db.lastError().text());
@@ -102,8 +103,7 @@ bool SqliteConnection::setDefaultDatabase(const QString& name, DbError* err) {
 
 bool SqliteConnection::notOpen(DbError* err) const {
     if (err)
-        *err = DbError::make(kGenericErrorNumber,
-                             QStringLiteral("Operation is not allowed when the object is closed."));
+        *err = DbError::objectClosed(kGenericErrorNumber);
     return false;
 }
 

@@ -9,8 +9,7 @@
 
 bool BindRead::open(const QString& sql, const QString& caller, DbError* e) {
     if (gRs.isOpen()) {
-        *e = DbError::make(3705,
-                           QStringLiteral("Operation is not allowed when the object is open."));
+        *e = DbError::objectOpen();
         return false;
     }
     Recordset rs;

@@ -44,7 +44,7 @@ bool clsSpread::fillSpread(const QString& sql, DbError* err) {
     Recordset rs;
     if (gConClosed() || !gCon->select(sql, &rs, &e)) {
         if (err)
-            *err = e.isSet() ? e : DbError::make(3704, QStringLiteral("Operation is not allowed when the object is closed."));
+            *err = e.isSet() ? e : DbError::objectClosed();
         return false;
     }
     const bool wasOn = m_grid && m_grid->updatesEnabled();
