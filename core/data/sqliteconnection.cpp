@@ -4,26 +4,14 @@
 #include "core/data/sqlitesession.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlDriver>
-#include <QSqlError>
+#include <QFile>
 
 #include <sqlite3.h>
-
-#include <atomic>
-
-namespace {
-QString nextConnectionName() {
-    static std::atomic<int> counter{0};
-    return QStringLiteral("mes-sqlite-%1").arg(++counter);
-}
-} // namespace
 
 SqliteConnection::SqliteConnection(QString dataFolder, QString databaseName,
                                    std::shared_ptr<SqliteDialect> dialect)
     : m_dataFolder(std::move(dataFolder)), m_file(fileFor(m_dataFolder, databaseName)),
-      m_connName(nextConnectionName()), m_dialect(std::move(dialect)) {}
+      m_dialect(std::move(dialect)) {}
 
 SqliteConnection::~SqliteConnection() {
     close();
@@ -35,31 +23,16 @@ QString SqliteConnection::fileFor(const QString& dataFolder, const QString& data
 
 bool SqliteConnection::open(DbError* err) {
     close();
-    if (!m_create && !QFileInfo::exists(m_file)) {
+    // The linked library opens the file itself: no Qt driver with a SQLite copy of its own
+    // drives the same file.
+    const int flags =
+        SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX | (m_create ? SQLITE_OPEN_CREATE : 0);
+    const QByteArray path = QFile::encodeName(m_file);
+    const int rc = sqlite3_open_v2(path.constData(), &m_handle, flags, nullptr);
+    if (rc != SQLITE_OK) {
         if (err)
             *err = DbError::make(SQLITE_CANTOPEN,
-                                 QStringLiteral("unable to open database file: %1").arg(m_file));
-        return false;
-    }
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connName);
-        db.setDatabaseName(m_file);
-        db.setConnectOptions(
-            QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(commandTimeout() * 1000));
-        if (!db.open()) {
-            if (err)
-                *err = DbError::make(SQLITE_CANTOPEN, db.lastError().text());
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(m_connName);
-            return false;
-        }
-        const QVariant h = db.driver()->handle();
-        if (h.isValid() && qstrcmp(h.typeName(), "sqlite3*") == 0)
-            m_handle = *static_cast<sqlite3* const*>(h.constData());
-    }
-    if (!m_handle) {
-        if (err)
-            *err = DbError::make(kGenericErrorNumber, QStringLiteral("no SQLite handle"));
+                                 QStringLiteral("unable to open database file: ") + m_file);
         close();
         return false;
     }
@@ -83,14 +56,11 @@ bool SqliteConnection::isOpen() const {
 }
 
 void SqliteConnection::close() {
-    if (!QSqlDatabase::contains(m_connName))
+    if (!m_handle)
         return;
+    // close_v2 defers the close until statements left unfinalized are done.
+    sqlite3_close_v2(m_handle);
     m_handle = nullptr;
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connName, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(m_connName);
 }
 
 bool SqliteConnection::setDefaultDatabase(const QString& name, DbError* err) {

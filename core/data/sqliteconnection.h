@@ -10,7 +10,7 @@ class SqliteDialect;
 struct sqlite3;
 
 // The embedded backend: one SQLite file per database name in the data folder, opened
-// through Qt's QSQLITE driver, every statement run through the dialect. WAL mode and a
+// with the linked SQLite library, every statement run through the dialect. WAL mode and a
 // busy time-out let several terminals share one file.
 class SqliteConnection : public Connection {
 public:
@@ -46,7 +46,6 @@ private:
 
     QString m_dataFolder;
     QString m_file;
-    QString m_connName;
     std::shared_ptr<SqliteDialect> m_dialect;
     sqlite3* m_handle = nullptr;
     bool m_create = false;
