@@ -10,6 +10,7 @@
 #include "ui/common/screenlocator.h"
 #include "ui/common/spreadview.h"
 #include "workorders/buttoncolor.h"
+#include "workorders/workorderactions.h"
 #include "workorders/workorderlistgrid.h"
 #include "workorders/workorderlistsql.h"
 
@@ -141,6 +142,11 @@ void frm_S_jakupjisi_list::buildControls() {
         activateWindow();
     });
     connect(btnExit, &QPushButton::clicked, this, [this] { btnExit_Click(); });
+    connect(btnStart, &QPushButton::clicked, this, [this] { btnStart_Click(); });
+    connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancel_Click(); });
+    connect(btnDayReport, &QPushButton::clicked, this, [this] { btnDayReport_Click(); });
+    connect(btnJakup, &QPushButton::clicked, this,
+            [this] { WorkOrderActions::registerOrder(selection(), this); });
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
@@ -329,6 +335,22 @@ void frm_S_jakupjisi_list::rowClicked(int row) {
         lvJakup_equipcode = tagOf(equipment);
         lvJakup_equipname = equipment->text();
     }
+}
+
+// The running-job screen does not exist yet: a started job leaves the list as it is.
+void frm_S_jakupjisi_list::btnStart_Click() {
+    QString opSeqSub;
+    WorkOrderActions::startJob(selection(), objectName(), &opSeqSub);
+}
+
+void frm_S_jakupjisi_list::btnCancel_Click() {
+    if (WorkOrderActions::cancelOrder(selection(), objectName()))
+        btnFind_Click();
+}
+
+void frm_S_jakupjisi_list::btnDayReport_Click() {
+    QString opSeqSub;
+    WorkOrderActions::reopenJob(selection(), objectName(), &opSeqSub);
 }
 
 void frm_S_jakupjisi_list::btnExit_Click() {

@@ -81,6 +81,9 @@ private:
     void processClicked(int i);
     void equipmentClicked(int j);
     void rowClicked(int row);
+    void btnStart_Click();
+    void btnCancel_Click();
+    void btnDayReport_Click();
     void btnExit_Click();
 
     void colourAll(const QList<QPushButton*>& buttons);

@@ -48,10 +48,14 @@ protected:
     }
 
     void TearDown() override {
+        // Parentless screens only: deleting one also deletes the windows it owns.
+        QList<QPointer<QWidget>> opened;
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName().startsWith(QStringLiteral("frm_S_")) ||
-                w->objectName() == QStringLiteral("FrmLogIn"))
-                delete w;
+            if (!w->parentWidget() && (w->objectName().startsWith(QStringLiteral("frm_S_")) ||
+                                       w->objectName() == QStringLiteral("FrmLogIn")))
+                opened << w;
+        for (const QPointer<QWidget>& w : opened)
+            delete w.data();
         programEnd.reset();
         modal.reset();
         TestEnv::TearDown();

@@ -12,6 +12,7 @@
 #include "workorders/workorderlistsql.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
 namespace {
 const QString kOrderColumns = QStringLiteral(
@@ -396,4 +397,89 @@ TEST(WorkOrderListSqlTest, ListVariantsDifferInTheCrewColumnAndTheFilter) {
     EXPECT_EQ(all.mid(crew + 2, all.size() - crew - 6),
               filtered.mid(crew + 1, all.size() - crew - 6));
     EXPECT_TRUE(all.first().isEmpty()); // a line feed before every line
+}
+
+namespace {
+class ListActionsTest : public WorkListTest {
+protected:
+    static QString value(const QString& sql) { return gfGET_VALUE(sql, QString()).toString(); }
+    void choose(frm_S_jakupjisi_list& list, int row) {
+        list.show();
+        clickRow(list, row);
+    }
+};
+} // namespace
+
+TEST_F(ListActionsTest, StartWritesTheRunAndMarksTheOrderRunningWithoutReloading) {
+    gsUSER_ID = QStringLiteral("O'NEIL");
+    frm_S_jakupjisi_list list;
+    choose(list, 4); // 20240305004 on E2, waiting
+    QTest::mouseClick(list.btnStart, Qt::LeftButton);
+    EXPECT_TRUE(windows.isEmpty()) << windowTexts().join(QLatin1Char('/')).toStdString();
+    EXPECT_EQ(value(QStringLiteral("SELECT op_seq_sub + '|' + equipment_code + '|' + user_id FROM "
+                                   "P_SANGSAN_MASTER WHERE seq = '20240305004001'")),
+              QStringLiteral("20240305001001|E2|O'NEIL"));
+    EXPECT_EQ(value(QStringLiteral("SELECT end_yn FROM B_JAKUPJISI_MASTER WHERE prod_no = "
+                                   "'20240305004'")),
+              QStringLiteral("2"));
+    EXPECT_EQ(list.spread()->TextWithColID(QStringLiteral("완료여부"), 4),
+              QStringLiteral("미완료"));
+}
+
+TEST_F(ListActionsTest, StartRefusalsReachTheWorker) {
+    struct Case {
+        int row; // 0: no row clicked
+        QString message;
+    };
+    const Case cases[] = {{0, QStringLiteral("공정을 먼저 선택하십시오.")},
+                          {1, QStringLiteral("이미 진행중인 작업입니다.")},
+                          {2, QStringLiteral("이미 완료된 작업입니다.")}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        windows.clear();
+        frm_S_jakupjisi_list list;
+        if (c.row > 0)
+            choose(list, c.row);
+        QTest::mouseClick(list.btnStart, Qt::LeftButton);
+        ASSERT_EQ(windows.size(), 1);
+        EXPECT_EQ(windows[0].window, QStringLiteral("frm_MSG_001"));
+        EXPECT_EQ(windows[0].text, c.message);
+    }
+    EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM P_SANGSAN_MASTER")), QStringLiteral("1"));
+}
+
+TEST_F(ListActionsTest, CancelDeletesAWaitingOrderAndReloadsTheList) {
+    frm_S_jakupjisi_list list;
+    choose(list, 1); // running: refused
+    QTest::mouseClick(list.btnCancel, Qt::LeftButton);
+    choose(list, 3); // 20240305001, waiting
+    QTest::mouseClick(list.btnCancel, Qt::LeftButton);
+    EXPECT_EQ(windowTexts(), (QStringList{QStringLiteral("이미 진행,완료 된 품번입니다."),
+                                          QStringLiteral("작업취소가 완료되었습니다.")}));
+    EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM B_JAKUPJISI_MASTER WHERE prod_no IN "
+                                   "('20240305001', '20240302001')")),
+              QStringLiteral("1"));
+    EXPECT_EQ(rows(list).size(), 3);
+    EXPECT_EQ(ButtonColor::of(list.btnFind), ButtonColor::selected());
+    EXPECT_EQ(list.lblWC_name->text(), QStringLiteral("작업 전체조회"));
+}
+
+TEST_F(ListActionsTest, RegisterOpensWorkOrderCreationForTheShownSelection) {
+    frm_S_jakupjisi_list list;
+    QTest::mouseClick(list.btnJakup, Qt::LeftButton);
+    EXPECT_EQ(windowTexts(), QStringList{QStringLiteral("공정을 먼저 선택하십시오.")});
+    EXPECT_EQ(list.findChild<QWidget*>(QStringLiteral("frm_S_Jakup")), nullptr);
+    QTest::mouseClick(list.btnEquipment[1], Qt::LeftButton); // 사출
+    QTest::mouseClick(list.btnFind, Qt::LeftButton);
+    choose(list, 1); // the running press order: the banks now show 프레스 (프레스 1호기)
+    QTest::mouseClick(list.btnJakup, Qt::LeftButton);
+    auto* screen = list.findChild<QWidget*>(QStringLiteral("frm_S_Jakup"));
+    ASSERT_NE(screen, nullptr);
+    EXPECT_TRUE(screen->isVisible());
+    QStringList boxes;
+    for (const char* name :
+         {"txtprocess_code", "txtprocess_name", "txtequipment_code", "txtequipment_name"})
+        boxes << screen->findChild<QLineEdit*>(QLatin1String(name))->text();
+    EXPECT_EQ(boxes, (QStringList{QStringLiteral("P10"), QStringLiteral("프레스"),
+                                  QStringLiteral("E1"), QStringLiteral("프레스 1호기")}));
 }
