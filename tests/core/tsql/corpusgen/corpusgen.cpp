@@ -7,7 +7,9 @@
 #include "ui/common/frm_msg_003.h"
 #include "ui/common/jobstartsql.h"
 #include "ui/common/modfnwidgets.h"
+#include "workorders/frmlogin.h"
 #include "workorders/jakupstatements.h"
+#include "workorders/workorderlistsql.h"
 #include "workorders/workorderstatements.h"
 
 #include <QDate>
@@ -59,6 +61,8 @@ QString orderInsert() {
 }
 
 const QString kProdNo = QStringLiteral("20240305001");
+// The fixture's terminal, serving EQ1.
+const QString kIp = QStringLiteral("10.0.0.5");
 
 struct Entry {
     const char* name;
@@ -83,6 +87,8 @@ const Entry kEntries[] = {
          return JakupStatements::products(QStringLiteral("0001"), QStringLiteral("EQ1"), QString(),
                                           kToday);
      }},
+    {"login_member",
+     [] { return FrmLogIn::memberCheckStatement(QStringLiteral("E01"), QStringLiteral("PW")); }},
     {"menu_rights",
      [] {
          return authorityStatement(QStringLiteral("frm_S_dayReport"), QStringLiteral("00001"),
@@ -101,6 +107,21 @@ const Entry kEntries[] = {
      [] { return jobNumberStatement(QStringLiteral("20240305"), DailyNumber::Lock::Held); }},
     {"start_update_order", [] { return WorkOrderStatements::startOrder(kProdNo, kSeq); }},
     {"startup_clock", [] { return FrmSplash::clockStatement(); }},
+    {"worklist_equipment",
+     [] { return WorkOrderListSql::equipmentButtons(kIp, QStringLiteral("0001")); }},
+    {"worklist_equipment_check",
+     [] {
+         return WorkOrderListSql::rowEquipment(kIp, QStringLiteral("0001"), QStringLiteral("EQ1"),
+                                               QStringLiteral("2024-03-05"));
+     }},
+    {"worklist_orders", [] { return WorkOrderListSql::orders(kToday, kIp, false, QString()); }},
+    {"worklist_orders_filtered",
+     [] {
+         return WorkOrderListSql::orders(
+             kToday, kIp, true,
+             WorkOrderListSql::equipmentFilter(QStringLiteral("EQ1"), QStringLiteral("0001")));
+     }},
+    {"worklist_process_buttons", [] { return WorkOrderListSql::processButtons(kIp); }},
 };
 
 // Rewrites a file only when its text changes, so an unchanged build stays up to date.
