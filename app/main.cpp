@@ -3,23 +3,31 @@
 #include "core/platform/singleinstance.h"
 #include "core/startup/frmsplash.h"
 #include "ui/common/widgetnotifier.h"
+#include "workorders/terminalrole.h"
 
 #include <QApplication>
 #include <QScreen>
 
-// The board role: the start-up screen runs the start-up work and opens the first board.
+// The start-up screen runs the start-up work, then opens the first board, or in the terminal
+// role (--terminal, --site) the login or the site choice.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Report_TALVEN"));
     WidgetNotifier notifier;
     Notifier::install(&notifier);
     SingleInstance instance;
-    auto* splash = new FrmSplash(&instance, [&app] {
+    FrmSplash::BoardOpener open = [&app] {
         ImgShowBoard* board = BoardCycle::ordersAndProduction(&app)->start();
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             board->setGeometry(screen->geometry());
         board->showFullScreen();
-    });
+    };
+    const QStringList args = QCoreApplication::arguments();
+    if (args.contains(QStringLiteral("--site")))
+        open = &TerminalRole::openSiteChoice;
+    else if (args.contains(QStringLiteral("--terminal")))
+        open = &TerminalRole::openLogin;
+    auto* splash = new FrmSplash(&instance, open);
     splash->setAttribute(Qt::WA_DeleteOnClose, false);
     splash->show();
     const int rc = FrmSplash::run(splash);
