@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <sqlite3.h>
 
@@ -23,10 +24,16 @@ QString SqliteConnection::fileFor(const QString& dataFolder, const QString& data
 
 bool SqliteConnection::open(DbError* err) {
     close();
+    if (!m_create && !QFileInfo::exists(m_file)) {
+        if (err)
+            *err = DbError::make(SQLITE_CANTOPEN,
+                                 QStringLiteral("unable to open database file: ") + m_file);
+        return false;
+    }
     // The linked library opens the file itself: no Qt driver with a SQLite copy of its own
-    // drives the same file.
-    const int flags =
-        SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX | (m_create ? SQLITE_OPEN_CREATE : 0);
+    // drives the same file. CREATE stays on because attached files (the global temporary
+    // tables) inherit the flags and are made on first use.
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
     const QByteArray path = QFile::encodeName(m_file);
     const int rc = sqlite3_open_v2(path.constData(), &m_handle, flags, nullptr);
     if (rc != SQLITE_OK) {
