@@ -1,5 +1,7 @@
 #include "core/tsql/emitter.h"
 
+#include "core/tsql/sqlquote.h"
+
 #include "core/tsql/translateerror.h"
 #include "core/tsql/tsqlextension.h"
 #include "core/tsql/valueconvert.h"
@@ -14,27 +16,13 @@ using Col = Emitter::Col;
 
 QString quoteName(const QString& n) {
     QString out;
-    out.reserve(n.size() + 2);
-    out += QLatin1Char('"');
-    for (QChar c : n) {
-        if (c == u'"')
-            out += QLatin1Char('"');
-        out += c;
-    }
-    out += QLatin1Char('"');
+    appendQuoted(out, n, QLatin1Char('"'));
     return out;
 }
 
 QString quoteText(const QString& s) {
     QString out;
-    out.reserve(s.size() + 2);
-    out += QLatin1Char('\'');
-    for (QChar c : s) {
-        if (c == u'\'')
-            out += QLatin1Char('\'');
-        out += c;
-    }
-    out += QLatin1Char('\'');
+    appendQuoted(out, s, QLatin1Char('\''));
     return out;
 }
 
