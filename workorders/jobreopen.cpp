@@ -7,11 +7,11 @@
 namespace WorkOrderActions {
 
 bool reopenJob(const ListSelection& s, const QString& location, QString* opSeqSub) {
-    if (s.state == QLatin1String("미완료")) {
+    if (s.state == QStringLiteral("미완료")) {
         showWorkerMessage(QStringLiteral("미완료인 품번은 작업시작을 눌러주세요."), nullptr);
         return false;
     }
-    if (s.state == QLatin1String("완료")) {
+    if (s.state == QStringLiteral("완료")) {
         showWorkerMessage(QStringLiteral("완료된 품번입니다."), nullptr);
         return false;
     }

@@ -20,9 +20,9 @@ bool startAllowed(const ListSelection& s, const QString& location) {
         refusal = QStringLiteral("공정을 먼저 선택하십시오.");
     else if (s.rowCount == 0)
         refusal = QStringLiteral("작업지시가 없습니다.");
-    else if (s.state == QLatin1String("진행중"))
+    else if (s.state == QStringLiteral("진행중"))
         refusal = QStringLiteral("이미 진행중인 작업입니다.");
-    else if (s.state == QLatin1String("완료"))
+    else if (s.state == QStringLiteral("완료"))
         refusal = QStringLiteral("이미 완료된 작업입니다.");
     else if (!s.equipmentSelected)
         refusal = QStringLiteral("설비를 선택해주십시오.");

@@ -8,7 +8,7 @@
 namespace WorkOrderActions {
 
 bool cancelOrder(const ListSelection& s, const QString& location) {
-    if (s.state != QLatin1String("미완료")) {
+    if (s.state != QStringLiteral("미완료")) {
         showWorkerMessage(QStringLiteral("이미 진행,완료 된 품번입니다."), nullptr);
         return false;
     }
