@@ -9,9 +9,11 @@
 #include "workorders/jakupstatements.h"
 
 #include <QLineEdit>
+#include <QTest>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 // On EQ1 in P10: A plans 100 for today with 40 made today (and 500 yesterday), B plans 100
@@ -161,5 +163,25 @@ TEST_F(JakupTest, RefusedAndFailedSavesStoreNothingAndKeepTheScreen) {
         EXPECT_TRUE(screen->isVisible()) << c.why;
         EXPECT_EQ(orders(), before) << c.why;
         screen->txtPumbun->clear();
+    }
+}
+
+TEST_F(JakupTest, ATouchOnThePartNumberBoxOpensTheKeyboard) {
+    struct Case {
+        std::vector<const char*> keys;
+        QString filter;
+        int rows;
+    };
+    const Case cases[] = {{{"cmdc", "Command13"}, QStringLiteral("C"), 1},
+                          {{"cmdb", "Command14"}, QStringLiteral("C"), 1}};
+    for (const Case& c : cases) {
+        ScopedModalHandler typing([&c](QDialog& d) {
+            for (const char* key : c.keys)
+                d.findChild<QPushButton*>(QLatin1String(key))->click();
+            return d.result();
+        });
+        QTest::mouseClick(screen->txtPumbun, Qt::LeftButton);
+        EXPECT_EQ(screen->txtPumbun->text(), c.filter) << c.keys.front();
+        EXPECT_EQ(screen->grid()->MaxRows(), c.rows) << c.keys.front();
     }
 }
