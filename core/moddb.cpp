@@ -54,7 +54,8 @@ bool runElement(const QString& sql, const QString& location, qint64* affected, D
     return ok;
 }
 
-bool runBatch(const QStringList& sqls, const QString& location, const qint16* expected) {
+// Sets the busy pointer and begins the batch's transaction on an open gCon.
+bool beginBatch(const QString& location) {
     busy(true);
     preface();
     DbError e;
@@ -62,6 +63,12 @@ bool runBatch(const QStringList& sqls, const QString& location, const qint16* ex
         return failExec(DbError::objectClosed(), location);
     if (!gCon->begin(&e))
         return failExec(e, location);
+    return true;
+}
+
+// Runs the elements inside the open transaction and commits.
+bool finishBatch(const QStringList& sqls, const QString& location, const qint16* expected) {
+    DbError e;
     for (const QString& sql : sqls) {
         qint64 affected = 0;
         if (!runElement(sql, location, &affected, &e))
@@ -74,6 +81,10 @@ bool runBatch(const QStringList& sqls, const QString& location, const qint16* ex
         return failExec(e, location);
     busy(false);
     return true;
+}
+
+bool runBatch(const QStringList& sqls, const QString& location, const qint16* expected) {
+    return beginBatch(location) && finishBatch(sqls, location, expected);
 }
 
 // Reads a statement into rs; fails when gRs is still open from an earlier read.
@@ -94,6 +105,22 @@ void failRead(const DbError& e, const QString& location) {
     if (gRs.isOpen())
         gRs.close();
     gfERR_LOG(e, e.description, location);
+}
+
+// The first value of a read inside the open transaction; false (rolled back and reported)
+// when the read fails.
+bool readNumber(const QString& sql, const QString& location, QString* number) {
+    Recordset rs;
+    DbError e;
+    if (!readInto(sql, location, &rs, &e)) {
+        rollbackQuietly();
+        busy(false);
+        failRead(e, location);
+        return false;
+    }
+    const QVariant v = rs.rowCount() > 0 ? rs.value(0, 0) : QVariant();
+    *number = v.isNull() ? QString() : v.toString();
+    return true;
 }
 } // namespace
 
@@ -151,6 +178,23 @@ bool gfEXEC_SQLS(const QStringList& sqls, const QString& location) {
 
 bool gfEXEC_SQLS_COUNT(const QStringList& sqls, const QString& location, qint16 expected) {
     return runBatch(sqls, location, &expected);
+}
+
+NumberedBatch gfEXEC_SQLS_NUMBERED(const QString& numberSql, const BatchFromNumber& build,
+                                   const QString& location, std::optional<qint16> expected) {
+    if (!beginBatch(location))
+        return NumberedBatch::Failed;
+    QString number;
+    if (!readNumber(numberSql, location, &number))
+        return NumberedBatch::Failed;
+    QStringList batch;
+    if (!build(number, &batch)) {
+        rollbackQuietly();
+        busy(false);
+        return NumberedBatch::Refused;
+    }
+    return finishBatch(batch, location, expected ? &*expected : nullptr) ? NumberedBatch::Written
+                                                                         : NumberedBatch::Failed;
 }
 
 QVariantList gfGET_ROW(const QString& sql, const QString& location) {

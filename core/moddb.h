@@ -7,7 +7,9 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 // The statement helpers over the one connection gCon and the shared result gRs. Each takes
 // the caller's location name for the error log. They always work on gCon: callers never
@@ -26,6 +28,17 @@ bool gfEXEC_SQL(const QString& sql, const QString& location);
 bool gfEXEC_SQLS(const QStringList& sqls, const QString& location);
 // As gfEXEC_SQLS, and every statement must change exactly `expected` rows.
 bool gfEXEC_SQLS_COUNT(const QStringList& sqls, const QString& location, qint16 expected);
+// A batch made from a number read inside the batch's own transaction, so the number cannot
+// be taken by another terminal before the batch commits: begin; read the first value of
+// numberSql ("" for no row or NULL); build turns it into the batch or returns false to
+// refuse it; run the batch (each element changing `expected` rows when given); commit.
+// Refused and failed batches are rolled back; failures are reported as by gfEXEC_SQLS, a
+// refusal is not reported (the caller tells the worker once the lock is released).
+enum class NumberedBatch { Written, Refused, Failed };
+using BatchFromNumber = std::function<bool(const QString& number, QStringList* batch)>;
+NumberedBatch gfEXEC_SQLS_NUMBERED(const QString& numberSql, const BatchFromNumber& build,
+                                   const QString& location,
+                                   std::optional<qint16> expected = std::nullopt);
 // First row's values; {""} when there is no row, {} on failure.
 QVariantList gfGET_ROW(const QString& sql, const QString& location);
 // First value; "" on no row or NULL, an invalid QVariant on failure.

@@ -4,23 +4,15 @@
 #include "core/moddb.h"
 #include "core/modfn.h"
 #include "core/platform/clock.h"
+#include "ui/common/frm_msg_001.h"
 #include "ui/common/jobstartsql.h"
 #include "ui/common/messagebox.h"
 
-#include <QDate>
 #include <QLabel>
 
 #include <cmath>
 
 namespace {
-// The order's work date as yyyymmdd; empty when it is not a date.
-QString dayDigits(const QVariant& jisiDate) {
-    QDate d = jisiDate.typeId() == QMetaType::QDate
-                  ? jisiDate.toDate()
-                  : QDate::fromString(jisiDate.toString().left(10), Qt::ISODate);
-    return d.isValid() ? d.toString(QStringLiteral("yyyyMMdd")) : QString();
-}
-
 // Plain decimal text: "1200", "12.5", never an exponent.
 QString plainNumber(const QVariant& v) {
     bool ok = false;
@@ -62,7 +54,7 @@ QString frm_MSG_003::orderUpdateStatement(const QString& seq) {
     return s;
 }
 
-bool frm_MSG_003::buildBatch(QStringList* batch) {
+bool frm_MSG_003::readOrder(JobStartValues* v) {
     const QString seq = lblseq->text();
     if (!gfOPEN_RS(orderStatement(seq), false, windowTitle())) {
         // No such order: nothing may be written for it.
@@ -74,35 +66,51 @@ bool frm_MSG_003::buildBatch(QStringList* batch) {
     for (int c = 0; c < 8; ++c)
         order << gRs->value(0, c);
     gRs.close();
-    const QString day = dayDigits(order[4]);
-    if (day.isEmpty())
-        return false;
-    const QVariant number = gfGET_VALUE(jobNumberStatement(day), objectName());
-    if (!number.isValid() || number.toString().isEmpty())
-        return false;
-    JobStartValues v;
-    v.prodNo = order[0].toString();
-    v.seq = seq;
-    v.opSeq = number.toString();
-    v.opSeqSub = firstSubJob(v.opSeq);
-    v.processCode = order[1].toString();
-    v.productCode = order[2].toString();
-    v.jisiQty = plainNumber(order[3]);
-    v.jisiDate = order[4].toString();
-    v.employeeNo = order[5].toString();
-    v.employeeSu = order[6].toString();
-    v.equipmentCode = order[7].toString();
-    v.userId = gsUSER_ID;
-    v.now = Clock::now();
-    *batch = {jobStartInsertStatement(v), orderUpdateStatement(seq)};
-    return true;
+    v->prodNo = order[0].toString();
+    v->seq = seq;
+    v->processCode = order[1].toString();
+    v->productCode = order[2].toString();
+    v->jisiQty = plainNumber(order[3]);
+    v->jisiDate = order[4].toString();
+    v->employeeNo = order[5].toString();
+    v->employeeSu = order[6].toString();
+    v->equipmentCode = order[7].toString();
+    v->userId = gsUSER_ID;
+    return !jobDay(order[4]).isEmpty();
+}
+
+bool frm_MSG_003::startNextJob(JobStartValues v) {
+    const QString day = jobDay(v.jisiDate);
+    DailyNumber::Check number = DailyNumber::Check::Invalid;
+    const auto build = [&](const QString& opSeq, QStringList* batch) {
+        number = DailyNumber::check(opSeq, day);
+        if (number != DailyNumber::Check::Usable)
+            return false;
+        v.opSeq = opSeq;
+        v.opSeqSub = firstSubJob(opSeq);
+        v.now = Clock::now();
+        *batch = {jobStartInsertStatement(v), orderUpdateStatement(v.seq)};
+        gsSQLs = *batch;
+        return true;
+    };
+    const NumberedBatch r =
+        gfEXEC_SQLS_NUMBERED(jobNumberStatement(day, DailyNumber::Lock::Held), build, objectName());
+    if (r == NumberedBatch::Written)
+        return true;
+    if (r == NumberedBatch::Refused && number == DailyNumber::Check::Exhausted)
+        showWorkerMessage(jobNumbersUsedUpMessage(), this);
+    else
+        MessageBox::critical(QStringLiteral("오류"), QStringLiteral("저장실패"));
+    return false;
 }
 
 void frm_MSG_003::yes() {
     gsSQLs.clear();
-    if (buildBatch(&gsSQLs) && gfEXEC_SQLS(gsSQLs, objectName())) {
-        YesNoDialog::yes();
+    JobStartValues v;
+    if (!readOrder(&v)) {
+        MessageBox::critical(QStringLiteral("오류"), QStringLiteral("저장실패"));
         return;
     }
-    MessageBox::critical(QStringLiteral("오류"), QStringLiteral("저장실패"));
+    if (startNextJob(v))
+        YesNoDialog::yes();
 }

@@ -3,6 +3,7 @@
 #include "ui/common/yesnodialog.h"
 
 class QLabel;
+struct JobStartValues;
 
 // Continue-input question: yes starts a further job for the work order line whose
 // sequence the caller put into the hidden label lblseq; no answers "Cancel".
@@ -21,6 +22,9 @@ protected:
     void yes() override;
 
 private:
-    // Builds the batch; false (nothing to run) when the order cannot be read or numbered.
-    bool buildBatch(QStringList* batch);
+    // The order's values for its next job (without the job number); false when the order
+    // cannot be read.
+    bool readOrder(JobStartValues* v);
+    // Numbers the job and runs its batch in one transaction; false after telling the worker.
+    bool startNextJob(JobStartValues v);
 };

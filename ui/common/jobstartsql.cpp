@@ -2,9 +2,17 @@
 
 #include "core/modfn.h"
 
+#include <QDate>
 #include <QStringList>
 
-QString jobNumberStatement(const QString& yyyymmdd) {
+QString jobDay(const QVariant& jisiDate) {
+    const QDate d = jisiDate.typeId() == QMetaType::QDate
+                        ? jisiDate.toDate()
+                        : QDate::fromString(jisiDate.toString().left(10), Qt::ISODate);
+    return d.isValid() ? d.toString(QStringLiteral("yyyyMMdd")) : QString();
+}
+
+QString jobNumberStatement(const QString& yyyymmdd, DailyNumber::Lock lock) {
     const QString d = gfSQL_STR(yyyymmdd);
     QString s;
     s += QStringLiteral("\nSELECT ");
@@ -13,7 +21,7 @@ QString jobNumberStatement(const QString& yyyymmdd) {
              "'+'001' ELSE  LEFT(max(OP_SEQ),8) + RIGHT('000' + CAST(RIGHT(MAX(OP_SEQ),3) + 1 AS "
              "VARCHAR(12)),3) END");
     s += QStringLiteral("\nFrom");
-    s += QStringLiteral("\n    P_SANGSAN_MASTER");
+    s += QStringLiteral("\n    P_SANGSAN_MASTER") + DailyNumber::lockHint(lock);
     s += QStringLiteral("\nWHERE");
     s += QStringLiteral("\n    OP_SEQ like '") + d + QStringLiteral("%'");
     return s;

@@ -7,6 +7,8 @@
 #include "ui/common/frm_msg_003.h"
 #include "ui/common/jobstartsql.h"
 #include "ui/common/modfnwidgets.h"
+#include "workorders/jakupstatements.h"
+#include "workorders/workorderstatements.h"
 
 #include <QDate>
 #include <QDir>
@@ -42,6 +44,22 @@ QString jobStartInsert() {
     return jobStartInsertStatement(v);
 }
 
+// The next work order of the day for the fixture's product on its equipment.
+QString orderInsert() {
+    JakupStatements::NewOrder o;
+    o.prodNo = QStringLiteral("20240305002");
+    o.processCode = QStringLiteral("0001");
+    o.equipmentCode = QStringLiteral("EQ1");
+    o.productCode = QStringLiteral("P1");
+    o.pumbun = QStringLiteral("PN1");
+    o.orderQty = 100;
+    o.userId = QStringLiteral("E01");
+    o.now = QDateTime(kToday, QTime(10, 0, 0));
+    return JakupStatements::orderInsert(o);
+}
+
+const QString kProdNo = QStringLiteral("20240305001");
+
 struct Entry {
     const char* name;
     std::function<QString()> build;
@@ -52,8 +70,19 @@ struct Entry {
 const Entry kEntries[] = {
     {"board_orders", [] { return BoardStatements::suju(kToday); }},
     {"board_production", [] { return BoardStatements::sangsan(kToday); }},
+    {"cancel_order", [] { return WorkOrderStatements::cancelOrder(kProdNo, kSeq); }},
     {"continue_read_order", [] { return frm_MSG_003::orderStatement(kSeq); }},
     {"continue_update_order", [] { return frm_MSG_003::orderUpdateStatement(kSeq); }},
+    {"create_order_insert", orderInsert},
+    {"create_order_number",
+     [] {
+         return JakupStatements::orderNumber(QStringLiteral("20240305"), DailyNumber::Lock::Held);
+     }},
+    {"create_order_products",
+     [] {
+         return JakupStatements::products(QStringLiteral("0001"), QStringLiteral("EQ1"), QString(),
+                                          kToday);
+     }},
     {"menu_rights",
      [] {
          return authorityStatement(QStringLiteral("frm_S_dayReport"), QStringLiteral("00001"),
@@ -64,8 +93,13 @@ const Entry kEntries[] = {
          return authorityStatement(QStringLiteral("frm_S_dayReport"), QStringLiteral("00001"),
                                    masterCode().toLower());
      }},
+    {"reopen_running_job", [] { return WorkOrderStatements::runningJob(kSeq); }},
+    {"start_equipment_busy",
+     [] { return WorkOrderStatements::equipmentBusy(QStringLiteral("EQ1")); }},
     {"start_insert_run", jobStartInsert},
-    {"start_number_run", [] { return jobNumberStatement(QStringLiteral("20240305")); }},
+    {"start_number_run",
+     [] { return jobNumberStatement(QStringLiteral("20240305"), DailyNumber::Lock::Held); }},
+    {"start_update_order", [] { return WorkOrderStatements::startOrder(kProdNo, kSeq); }},
     {"startup_clock", [] { return FrmSplash::clockStatement(); }},
 };
 

@@ -1,6 +1,0 @@
-
-UPDATE B_JAKUPJISI_MASTER 
-SET
-    end_yn = '2'
-Where Prod_no = '20240305001'
-And Seq = '20240305001001'
