@@ -19,8 +19,8 @@
 
 // A screen named frmReplay with one control of each kind a script reaches: a text box, a
 // result label, a button bank fpBtn_1(0..2), captioned buttons, a check box and tabs, a
-// combo box, a list, a 3 x 2 grid whose column 2 is a drop-down cell, a disabled button, a
-// hidden label, a red label, and a dialog parented to it that holds a second txtId.
+// combo box, a list, a 3 x 3 grid whose column 2 is a drop-down cell and column 3 text, a disabled
+// button, a hidden label, a red label, and a dialog parented to it that holds a second txtId.
 class ReplayScreenTest : public TestEnv {
 protected:
     void SetUp() override {
@@ -91,11 +91,13 @@ protected:
     }
 
     void layOutGrid() {
-        spread->SetInit(3, 2, 20, 0, 10, false, true, false, QStringLiteral("1"), true);
+        spread->SetInit(3, 3, 20, 0, 10, false, true, false, QStringLiteral("1"), true);
         spread->SetColType(1, QStringLiteral("코드"), QStringLiteral("code"), 8, QString(),
                            SpreadCellType::Text, 20, 0, false, 0, 2, false, true, false, false);
         spread->SetColType(2, QStringLiteral("구분"), QStringLiteral("kind"), 8, QString(),
                            SpreadCellType::Combo, 20, 0, false, 0, 2, false, false, false, false);
+        spread->SetColType(3, QStringLiteral("비고"), QStringLiteral("memo"), 12, QString(),
+                           SpreadCellType::Text, 20, 0, false, 0, 2, false, false, false, false);
         spread->SetCboAddList(2, -1, QStringLiteral("A\tB"), 0);
         for (int r = 1; r <= 3; ++r)
             spread->TextWithColID(QStringLiteral("code"), r, QStringLiteral("R%1").arg(r));

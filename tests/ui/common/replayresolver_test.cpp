@@ -53,7 +53,7 @@ TEST_F(ReplayResolverTest, UnreachableTargetsSayWhy) {
         {"frmReplay/lblInner", "has no \"lblInner\""},     // inside the parented dialog
         {"frmReplay/lblHidden", "is not visible"},
         {"frmReplay/\"없는 버튼\"", "shows no button, label, check box or tab \"없는 버튼\""},
-        {"frmReplay/ss[4,1]", "grid \"ss\" has 3 rows and 2 columns"},
+        {"frmReplay/ss[4,1]", "grid \"ss\" has 3 rows and 3 columns"},
         {"frmReplay/txtId[1,1]", "is not a grid"},
     };
     for (const auto& [text, why] : cases) {

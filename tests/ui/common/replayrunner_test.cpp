@@ -52,6 +52,15 @@ protected:
             closer.start(10);
             loop.quit();
         });
+        // Only against a runner that hangs: its modal windows are closed and the test fails.
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, &loop, [&] {
+            ADD_FAILURE() << "the script did not end";
+            closer.start(10);
+            loop.quit();
+        });
+        guard.start(60000);
         runner.start();
         loop.exec();
         return runner.status();
@@ -87,6 +96,9 @@ TEST_F(ReplayRunnerTest, EveryStepKindDrivesTheScreen) {
         "expect frmReplay/lblOut FG02",
         "choose frmReplay/ss[2,2] B",
         "expect frmReplay/ss[2,2] B",
+        "type frmReplay/ss[1,3] 12 ab",
+        "key Enter",
+        "expect frmReplay/ss[1,3] 12 ab",
         "click frmReplay/ss[3,1]",
         "expect frmReplay/lblOut 셀 3,1",
         "expect-color frmReplay/ss[1,1] 213,254,175",
@@ -100,10 +112,11 @@ TEST_F(ReplayRunnerTest, EveryStepKindDrivesTheScreen) {
     EXPECT_TRUE(chkNight->isChecked());
     EXPECT_EQ(tabs->currentIndex(), 1);
     EXPECT_EQ(spread->TextWithColID(QStringLiteral("kind"), 2), QStringLiteral("B"));
+    EXPECT_EQ(spread->TextWithColID(QStringLiteral("memo"), 1), QStringLiteral("12 ab"));
     // Each step printed before it ran, with its line number.
-    ASSERT_EQ(out.size(), 22);
+    ASSERT_EQ(out.size(), 25);
     EXPECT_EQ(out.first(), QStringLiteral("step\t2\ttype frmReplay/txtId ask 1"));
-    EXPECT_EQ(out.last(), QStringLiteral("step\t23\twait 30"));
+    EXPECT_EQ(out.last(), QStringLiteral("step\t26\twait 30"));
 }
 
 TEST_F(ReplayRunnerTest, ModalWindowsAreDrivenByTheScriptAndPrintedAsTheyOpen) {
