@@ -1,3 +1,4 @@
+#include "app/scriptedstart.h"
 #include "boards/boardcycle.h"
 #include "boards/imgshowboard.h"
 #include "core/platform/singleinstance.h"
@@ -8,9 +9,13 @@
 #include <QScreen>
 
 // The board role: the start-up screen runs the start-up work and opens the first board.
+// --replay and --clock (the scripted terminal) work around it.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Report_TALVEN"));
+    ScriptedStart scripted;
+    if (!scripted.prepare(QCoreApplication::arguments()))
+        return 2;
     WidgetNotifier notifier;
     Notifier::install(&notifier);
     SingleInstance instance;
@@ -21,8 +26,10 @@ int main(int argc, char** argv) {
         board->showFullScreen();
     });
     splash->setAttribute(Qt::WA_DeleteOnClose, false);
+    splash->keepProgramClock(scripted.clockGiven());
     splash->show();
+    scripted.start();
     const int rc = FrmSplash::run(splash);
     Notifier::install(nullptr);
-    return rc;
+    return scripted.exitStatus(rc);
 }
