@@ -99,6 +99,35 @@ TEST_F(ActionsTest, StartChecksRefuseInTheirOrderAndWriteNothing) {
     EXPECT_EQ(endYn(QStringLiteral("20240305001")), QStringLiteral("1"));
 }
 
+TEST_F(ActionsTest, StartOfAnOrderChangedSinceTheListWasLoadedIsRefused) {
+    // The list still shows the order waiting; another terminal started, ended or cancelled it.
+    // R017 may run several jobs, so the busy check does not see the start.
+    const struct {
+        const char* change;
+        QString message;
+    } cases[] = {
+        {"UPDATE B_JAKUPJISI_MASTER SET end_yn = '2' WHERE prod_no = '20240305002'",
+         QStringLiteral("이미 진행중인 작업입니다.")},
+        {"UPDATE B_JAKUPJISI_MASTER SET end_yn = '3' WHERE prod_no = '20240305002'",
+         QStringLiteral("이미 완료된 작업입니다.")},
+        {"DELETE FROM B_JAKUPJISI_MASTER WHERE prod_no = '20240305002'",
+         QStringLiteral("작업지시가 없습니다.")},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(gfEXEC_SQL(QString::fromUtf8(c.change), kList)) << c.change;
+        messages.clear();
+        QString job;
+        EXPECT_FALSE(WorkOrderActions::startJob(waiting(QStringLiteral("20240305002"),
+                                                        QStringLiteral("R017"),
+                                                        QStringLiteral("2024-03-05")),
+                                                kList, &job))
+            << c.change;
+        EXPECT_EQ(messages, QStringList{c.message}) << c.change;
+        EXPECT_TRUE(job.isEmpty()) << c.change;
+    }
+    EXPECT_EQ(runs(), QStringLiteral("0"));
+}
+
 TEST_F(ActionsTest, JobsAreNumberedPerOrderDateNotPerStartDay) {
     QString job;
     ASSERT_TRUE(WorkOrderActions::startJob(
