@@ -1,3 +1,4 @@
+#include "app/scriptedstart.h"
 #include "boards/boardcycle.h"
 #include "boards/imgshowboard.h"
 #include "core/platform/singleinstance.h"
@@ -9,10 +10,14 @@
 #include <QScreen>
 
 // The start-up screen runs the start-up work, then opens the first board, or in the terminal
-// role (--terminal, --site) the login or the site choice.
+// role (--terminal, --site) the login or the site choice. --replay and --clock (the scripted
+// terminal) work around either role.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Report_TALVEN"));
+    ScriptedStart scripted;
+    if (!scripted.prepare(QCoreApplication::arguments()))
+        return 2;
     WidgetNotifier notifier;
     Notifier::install(&notifier);
     SingleInstance instance;
@@ -29,8 +34,10 @@ int main(int argc, char** argv) {
         open = &TerminalRole::openLogin;
     auto* splash = new FrmSplash(&instance, open);
     splash->setAttribute(Qt::WA_DeleteOnClose, false);
+    splash->keepProgramClock(scripted.clockGiven());
     splash->show();
+    scripted.start();
     const int rc = FrmSplash::run(splash);
     Notifier::install(nullptr);
-    return rc;
+    return scripted.exitStatus(rc);
 }

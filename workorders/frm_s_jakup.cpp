@@ -99,7 +99,7 @@ void frm_S_Jakup::layOutScreen() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(ss, 1);
-    resize(1180, 820);
+    resize(1240, 820);
 }
 
 void frm_S_Jakup::layOutGrid() {

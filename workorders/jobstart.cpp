@@ -73,9 +73,20 @@ bool startJob(const ListSelection& s, const QString& location, QString* opSeqSub
     const QString day = jobDay(s.jisiDate);
     JobStartValues v = startValues(s);
     DailyNumber::Check number = DailyNumber::Check::Invalid;
+    QString state;
+    bool orderGone = false;
     const auto build = [&](const QString& opSeq, QStringList* batch) {
         number = DailyNumber::check(opSeq, day);
         if (number != DailyNumber::Check::Usable)
+            return false;
+        // The list may be stale: another terminal can have started or cancelled the order
+        // since it was loaded. Read under the numbering lock, which every start of an order
+        // of this date takes, so two starts of one order cannot both pass.
+        const QVariant now =
+            gfGET_VALUE(WorkOrderStatements::orderState(s.prodNo, s.seq), location);
+        orderGone = now.isValid() && now.toString().isEmpty();
+        state = now.toString();
+        if (state != QLatin1String("1"))
             return false;
         v.opSeq = opSeq;
         v.opSeqSub = firstSubJob(opSeq);
@@ -94,6 +105,12 @@ bool startJob(const ListSelection& s, const QString& location, QString* opSeqSub
     }
     if (r == NumberedBatch::Refused && number == DailyNumber::Check::Exhausted)
         showWorkerMessage(jobNumbersUsedUpMessage(), nullptr);
+    else if (r == NumberedBatch::Refused && state == QLatin1String("2"))
+        showWorkerMessage(QStringLiteral("이미 진행중인 작업입니다."), nullptr);
+    else if (r == NumberedBatch::Refused && state == QLatin1String("3"))
+        showWorkerMessage(QStringLiteral("이미 완료된 작업입니다."), nullptr);
+    else if (r == NumberedBatch::Refused && orderGone)
+        showWorkerMessage(QStringLiteral("작업지시가 없습니다."), nullptr);
     else
         MessageBox::critical(QStringLiteral("오류"), QStringLiteral("저장실패"));
     return false;

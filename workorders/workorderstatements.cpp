@@ -18,6 +18,11 @@ QString equipmentBusy(const QString& equipmentCode) {
            quoted("Where equipment_code = '", equipmentCode) + QStringLiteral("\nAND end_yn = '2'");
 }
 
+QString orderState(const QString& prodNo, const QString& seq) {
+    return QStringLiteral("\nSELECT end_yn") + QStringLiteral("\nFROM B_JAKUPJISI_MASTER") +
+           quoted("WHERE Prod_no = '", prodNo) + quoted("AND Seq = '", seq);
+}
+
 QString startOrder(const QString& prodNo, const QString& seq) {
     return QStringLiteral("\nUPDATE B_JAKUPJISI_MASTER ") + QStringLiteral("\nSET") +
            QStringLiteral("\n    end_yn = '2'") + quoted("Where Prod_no = '", prodNo) +

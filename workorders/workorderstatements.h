@@ -8,6 +8,8 @@ namespace WorkOrderStatements {
 
 // The running orders on the equipment (a start is refused while one runs there).
 QString equipmentBusy(const QString& equipmentCode);
+// The status (end_yn) of one order line as it stands now.
+QString orderState(const QString& prodNo, const QString& seq);
 // Marks the started order line running.
 QString startOrder(const QString& prodNo, const QString& seq);
 // Deletes a waiting order line.

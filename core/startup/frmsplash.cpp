@@ -164,6 +164,8 @@ bool FrmSplash::versionCheck() {
 }
 
 void FrmSplash::setClockFromServer() {
+    if (m_keepClock)
+        return;
     const QDateTime server(
         QDate::fromString(gRs->field(QStringLiteral("SDATE")).toString().trimmed(),
                           QStringLiteral("yyyy-MM-dd")),

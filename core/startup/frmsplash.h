@@ -35,6 +35,9 @@ public:
     static QString readLocalVersion(const QString& file, bool* readable);
     // The clock statement run after connecting.
     static QString clockStatement();
+    // With keep set (the program's clock was given at start), start-up neither sets the
+    // machine clock nor lets the program's clock follow the server.
+    void keepProgramClock(bool keep) { m_keepClock = keep; }
 
     QLabel* lbl_msg_1;
     QLabel* Label1;
@@ -55,5 +58,6 @@ private:
     SingleInstance* m_instance;
     BoardOpener m_openBoard;
     bool m_ended = false;
+    bool m_keepClock = false;
     int m_exitCode = 0;
 };

@@ -1,5 +1,7 @@
 #include "core/tsql/emitter.h"
 
+#include "core/tsql/sqlquote.h"
+
 #include "core/tsql/translateerror.h"
 #include "core/tsql/tsqlextension.h"
 #include "core/tsql/valueconvert.h"
@@ -14,27 +16,13 @@ using Col = Emitter::Col;
 
 QString quoteName(const QString& n) {
     QString out;
-    out.reserve(n.size() + 2);
-    out += QLatin1Char('"');
-    for (QChar c : n) {
-        if (c == u'"')
-            out += QLatin1Char('"');
-        out += c;
-    }
-    out += QLatin1Char('"');
+    appendQuoted(out, n, QLatin1Char('"'));
     return out;
 }
 
 QString quoteText(const QString& s) {
     QString out;
-    out.reserve(s.size() + 2);
-    out += QLatin1Char('\'');
-    for (QChar c : s) {
-        if (c == u'\'')
-            out += QLatin1Char('\'');
-        out += c;
-    }
-    out += QLatin1Char('\'');
+    appendQuoted(out, s, QLatin1Char('\''));
     return out;
 }
 
@@ -945,10 +933,13 @@ Value Emitter::expr(const Expr& e, const Scope& scope) {
             sql.prepend(QLatin1Char('0'));
         if (sql.endsWith(QLatin1Char('.')))
             sql.append(QLatin1Char('0'));
-        if (t == SqlType::Numeric && !sql.contains(QLatin1Char('.')))
+        const qsizetype point = sql.indexOf(QLatin1Char('.'));
+        if (t == SqlType::Numeric && point < 0)
             sql.append(QStringLiteral(".0"));
         Value v = make(sql, t);
         v.literal = &e;
+        if (t == SqlType::Numeric)
+            v.scale = point < 0 ? 0 : int(e.text.size() - e.text.indexOf(QLatin1Char('.')) - 1);
         return v;
     }
     case ExprKind::Column:
@@ -966,9 +957,14 @@ Value Emitter::expr(const Expr& e, const Scope& scope) {
         if (e.text == u"+")
             return n;
         const QString sql = QStringLiteral("(-") + n.sql + QLatin1Char(')');
-        if (n.literal)
-            return make(sql, n.type); // an int literal is at most 2147483647
-        return checked(sql, n.type);
+        if (n.literal) {
+            Value negated = make(sql, n.type); // an int literal is at most 2147483647
+            negated.scale = n.scale;
+            return negated;
+        }
+        Value negated = checked(sql, n.type);
+        negated.scale = n.scale;
+        return negated;
     }
     case ExprKind::Binary:
         return binary(e, scope);
@@ -1542,9 +1538,11 @@ Value Emitter::cast(const Expr& e, const Scope& scope) {
         int scale = e.type.scale >= 0 ? e.type.scale : 0;
         if (e.type.name.endsWith(QLatin1String("MONEY")))
             scale = 4;
-        return make(QStringLiteral("tsql_to_numeric(") + v.sql + QStringLiteral(", ") +
-                        QString::number(scale) + QLatin1Char(')'),
-                    SqlType::Numeric);
+        Value n = make(QStringLiteral("tsql_to_numeric(") + v.sql + QStringLiteral(", ") +
+                           QString::number(scale) + QLatin1Char(')'),
+                       SqlType::Numeric);
+        n.scale = scale;
+        return n;
     }
     case TargetKind::Float:
         return make(QStringLiteral("tsql_to_float(") + v.sql + QLatin1Char(')'), SqlType::Float);
@@ -1579,9 +1577,14 @@ Value Emitter::cast(const Expr& e, const Scope& scope) {
         if (v.literal && v.type == SqlType::Text && !pad &&
             (len < 0 || v.literal->text.size() <= len))
             return v;
+        // A numeric of known scale is written with all its decimals, as the server does
+        // (1.50 stays "1.50"); SQLite keeps only the value.
+        const QString scaleArg = v.type == SqlType::Numeric && v.scale >= 0
+                                     ? QStringLiteral(", ") + QString::number(v.scale)
+                                     : QString();
         return make(QStringLiteral("tsql_to_text(") + v.sql + QStringLiteral(", ") +
                         QString::number(len) + QStringLiteral(", ") + QString::number(pad) +
-                        QLatin1Char(')'),
+                        scaleArg + QLatin1Char(')'),
                     SqlType::Text);
     }
     case TargetKind::Unsupported:

@@ -59,6 +59,7 @@ public:
         SqlType type = SqlType::Unknown;
         const Expr* literal = nullptr; // a string or number literal as written
         bool column = false;
+        int scale = -1; // digits after the point of a numeric whose scale is known statically
     };
 
 private:

@@ -1,5 +1,7 @@
 #include "core/tsql/literaltemplates.h"
 
+#include "core/tsql/sqlquote.h"
+
 #include "core/tsql/emitter.h"
 #include "core/tsql/translateerror.h"
 
@@ -7,16 +9,6 @@
 
 namespace tsql::literals {
 namespace {
-
-void appendQuoted(QString& out, const QString& s) {
-    out += QLatin1Char('\'');
-    for (QChar c : s) {
-        if (c == u'\'')
-            out += QLatin1Char('\'');
-        out += c;
-    }
-    out += QLatin1Char('\'');
-}
 
 // The end of a quoted name or literal that starts at i (after the closing quote), where a
 // doubled closing quote stands for itself; -1 when it is not closed.
@@ -154,7 +146,7 @@ bool fill(const LiteralTemplate& t, const QStringList& literals, QString* sql) {
         const QString* v = at(QStringView(s).mid(open + 1, close - open - 1).toInt());
         if (!v)
             return false;
-        appendQuoted(out, *v);
+        appendQuoted(out, *v, QLatin1Char('\''));
         from = close + 1;
     }
     out += QStringView(s).mid(from);

@@ -68,6 +68,24 @@ std::string valueText(sqlite3_value* v) {
     return std::string(textOf(v));
 }
 
+// A numeric of the given scale as the server writes it: exactly that many decimals.
+std::string fixedText(sqlite3_value* v, int scale) {
+    scale = std::clamp(scale, 0, 38);
+    if (sqlite3_value_type(v) == SQLITE_INTEGER) {
+        std::string s = std::to_string(sqlite3_value_int64(v));
+        if (scale > 0)
+            s += '.' + std::string(size_t(scale), '0');
+        return s;
+    }
+    char buf[400];
+    const int n = std::snprintf(buf, sizeof buf, "%.*f", scale, sqlite3_value_double(v));
+    std::string s(buf, size_t(std::clamp(n, 0, int(sizeof buf) - 1)));
+    // The server never writes a negative zero.
+    if (s.find_first_not_of("-0.") == std::string::npos && s.front() == '-')
+        s.erase(0, 1);
+    return s;
+}
+
 void fail(sqlite3_context* ctx, const QString& message) {
     const QByteArray utf8 = message.toUtf8();
     sqlite3_result_error(ctx, utf8.constData(), int(utf8.size()));
@@ -185,9 +203,9 @@ std::string fitLength(std::string s, int len, bool pad) {
     return s;
 }
 
-// tsql_to_text(x, len, pad): CAST/CONVERT to VARCHAR(n)/CHAR(n). A number that does not fit
-// becomes '*' as the server writes it.
-void toText(sqlite3_context* ctx, int, sqlite3_value** argv) {
+// tsql_to_text(x, len, pad[, scale]): CAST/CONVERT to VARCHAR(n)/CHAR(n). A number that does
+// not fit becomes '*' as the server writes it; with a scale a number keeps that many decimals.
+void toText(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_value* v = argv[0];
     const int len = sqlite3_value_int(argv[1]);
     const bool pad = sqlite3_value_int(argv[2]) != 0;
@@ -196,7 +214,9 @@ void toText(sqlite3_context* ctx, int, sqlite3_value** argv) {
         sqlite3_result_null(ctx);
         return;
     }
-    std::string s = valueText(v);
+    std::string s = argc > 3 && (type == SQLITE_INTEGER || type == SQLITE_FLOAT)
+                        ? fixedText(v, sqlite3_value_int(argv[3]))
+                        : valueText(v);
     if ((type == SQLITE_INTEGER || type == SQLITE_FLOAT) && len >= 0 && int(s.size()) > len)
         s = "*";
     resultText(ctx, fitLength(std::move(s), len, pad));
@@ -880,6 +900,7 @@ extern "C" int sqlite3_mestsql_init(sqlite3* db, char** errorMessage, const sqli
         {"tsql_to_numeric", 2, toNumeric, true},
         {"tsql_to_float", 1, toFloat, true},
         {"tsql_to_text", 3, toText, true},
+        {"tsql_to_text", 4, toText, true},
         {"tsql_to_datetime", 1, toDateTime, true},
         {"tsql_datefmt", 4, dateFormat, true},
         {"tsql_getdate", 0, getDate, false},

@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <optional>
+
 namespace {
 // A small table: three rows, one NULL name.
 class ModDbTest : public TestEnv {
@@ -219,4 +221,58 @@ TEST(ConnectionStringTest, ValuesThatWouldBreakTheStringAreBraced) {
         EXPECT_EQ(gfCONNECTION_STRING(), c.expected) << c.pwd.toStdString();
     }
     gsDB_SERVER = gsDB_USER = gsDB_PWD = gsDB_NAME = QString();
+}
+
+TEST_F(ModDbTest, NumberedBatchReadsItsNumberInsideItsTransaction) {
+    struct Case {
+        const char* why;
+        QString numberSql;
+        QString statement; // the batch's one statement; empty: the builder refuses
+        std::optional<qint16> expected;
+        NumberedBatch result;
+        QString seen; // the number the builder got ("-" when it was not called)
+        QString table;
+        int shown;
+    };
+    const QString next = QStringLiteral("SELECT MAX(id) + 1 FROM T");
+    const Case cases[] = {
+        {"written", next, QStringLiteral("INSERT INTO T VALUES (%1,'n',0)"), 1,
+         NumberedBatch::Written, QStringLiteral("4"), original + QStringLiteral(" 4:n:0"), 0},
+        {"no row", QStringLiteral("SELECT id FROM T WHERE id > 9"),
+         QStringLiteral("UPDATE T SET name = 'x%1' WHERE id = 1"), std::nullopt,
+         NumberedBatch::Written, QString(), QStringLiteral("1:x:1 2:-:1 3:c:2"), 0},
+        {"refused", next, QString(), std::nullopt, NumberedBatch::Refused, QStringLiteral("4"),
+         original, 0},
+        {"read fails", QStringLiteral("SELECT nope FROM T"), QStringLiteral("DELETE FROM T"),
+         std::nullopt, NumberedBatch::Failed, QStringLiteral("-"), original, 1},
+        {"count differs", next, QStringLiteral("UPDATE T SET qty = %1"), 1, NumberedBatch::Failed,
+         QStringLiteral("4"), original, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        createDatabase(QStringLiteral("MES_TEST"),
+                       QStringLiteral("DELETE FROM T;"
+                                      "INSERT INTO T VALUES "
+                                      "(1,'a',1),(2,NULL,1),(3,'c',2);"));
+        notifier.shown.clear();
+        QString seen = QStringLiteral("-");
+        bool inTransaction = false;
+        const auto build = [&](const QString& number, QStringList* batch) {
+            seen = number;
+            inTransaction = gCon->inTransaction();
+            if (c.statement.isEmpty())
+                return false;
+            *batch = {c.statement.contains(QLatin1String("%1")) ? c.statement.arg(number)
+                                                                : c.statement};
+            return true;
+        };
+        EXPECT_EQ(gfEXEC_SQLS_NUMBERED(c.numberSql, build, QStringLiteral("loc"), c.expected),
+                  c.result);
+        EXPECT_EQ(seen, c.seen);
+        EXPECT_EQ(inTransaction, seen != QLatin1String("-"));
+        EXPECT_FALSE(gCon->inTransaction());
+        EXPECT_EQ(table(), c.table);
+        EXPECT_EQ(notifier.shown.size(), c.shown);
+        EXPECT_FALSE(notifier.busy());
+    }
 }

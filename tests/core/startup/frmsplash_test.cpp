@@ -241,3 +241,21 @@ TEST_F(SplashTest, RefusedClockIsLoggedAndStartUpGoesOn) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(s.isNull());
 }
+
+TEST_F(SplashTest, AGivenProgramClockIsKeptAndTheMachineClockLeftAlone) {
+    createDatabase(QStringLiteral("MES_TALVEN"), QStringLiteral("CREATE TABLE x (a INTEGER);"));
+    writeConf(
+        "[LOCAL_SETTING]\nBackend=sqlite\nDataFolder=" + path(QStringLiteral("data")).toUtf8() +
+        "\nWebServer=http://127.0.0.1:" + QByteArray::number(web.serverPort()) + "\nSetClock=1\n");
+    const QDateTime given(QDate(2024, 12, 10), QTime(8, 0, 0));
+    Clock::setFixed(given);
+    QPointer<FrmSplash> s(new FrmSplash(&instance, [this] { ++boardsOpened; }));
+    s->keepProgramClock(true);
+    ASSERT_TRUE(s->Form_Load());
+    s->Timer1->setInterval(1);
+    QTRY_COMPARE(boardsOpened, 1);
+    EXPECT_TRUE(services.clockSets.isEmpty());
+    // Following the server would have set the clock running from its answer.
+    EXPECT_EQ(Clock::now(), given);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

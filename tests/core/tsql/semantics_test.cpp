@@ -60,6 +60,11 @@ const Case kCases[] = {
      "SELECT CAST(123 AS VARCHAR(2)), CAST('abcdef' AS VARCHAR(3)), '[' + CAST('ab' AS CHAR(4)) + "
      "']'",
      "*|abc|[ab  ]"},
+    {"cast_numeric_to_text_keeps_scale", "",
+     "SELECT CAST(1.50 AS VARCHAR(10)), CAST(CAST(2 AS NUMERIC(10,2)) AS VARCHAR(10)), "
+     "CONVERT(VARCHAR(10), -0.10), CAST(CAST(1.555 AS NUMERIC(10,2)) AS VARCHAR(10)), "
+     "CAST(CAST(2.5 AS NUMERIC) AS VARCHAR(10)), CAST(-CAST(0.001 AS NUMERIC(5,2)) AS VARCHAR)",
+     "1.50|2.00|-0.10|1.56|3|0.00"},
     {"cast_varchar_default_30", "",
      "SELECT LEN(CAST('123456789012345678901234567890XYZ' AS VARCHAR))", "30"},
     {"convert_float", "", "SELECT CONVERT(float, '1e3'), CONVERT(float, 2) / 4", "1000|0.5"},

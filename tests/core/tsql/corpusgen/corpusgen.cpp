@@ -105,6 +105,7 @@ const Entry kEntries[] = {
     {"start_insert_run", jobStartInsert},
     {"start_number_run",
      [] { return jobNumberStatement(QStringLiteral("20240305"), DailyNumber::Lock::Held); }},
+    {"start_order_state", [] { return WorkOrderStatements::orderState(kProdNo, kSeq); }},
     {"start_update_order", [] { return WorkOrderStatements::startOrder(kProdNo, kSeq); }},
     {"startup_clock", [] { return FrmSplash::clockStatement(); }},
     {"worklist_equipment",

@@ -1,0 +1,144 @@
+// A terminal without a screen for the concurrency test: on one embedded database it starts
+// jobs on a range of waiting orders and creates as many work orders, one of each in turn,
+// through the list's start action and the creation screen's save. It prints "ready", waits
+// for a line on standard input so that several terminals begin at the same moment, then one
+// line per step ("start <seq> ok <OP_SEQ_SUB>", "create ok", or "... failed" with every
+// message it was shown) and every message box or message dialog as "message<TAB>text".
+//
+//   workorders_load_terminal <program folder> <database name> <first order> <count>
+//
+// The orders are W0001, W0002, ... (seq + "-1"), dated 2024-03-04 on equipment R017, which
+// runs several jobs at once; new orders are for product A-100 in process P10 on R017.
+#include "core/localsettings.h"
+#include "core/modbas.h"
+#include "core/moddb.h"
+#include "core/notifier.h"
+#include "core/platform/apppaths.h"
+#include "core/platform/clock.h"
+#include "ui/common/clsspread.h"
+#include "ui/common/modal.h"
+#include "ui/common/spreadview.h"
+#include "workorders/frm_s_jakup.h"
+#include "workorders/workorderactions.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextStream>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace {
+QStringList g_shown; // messages of the current step
+
+void show(const QString& text) {
+    g_shown << text;
+    std::printf("message\t%s\n", text.toUtf8().constData());
+    std::fflush(stdout);
+}
+
+class PrintingNotifier : public Notifier {
+public:
+    void message(Icon, const QString& title, const QString& text) override {
+        show(title + QLatin1Char('|') + text);
+    }
+    bool askRetry(const QString& title, const QString& text) override {
+        show(title + QLatin1Char('|') + text);
+        return false;
+    }
+    void setBusy(bool) override {}
+};
+
+int answer(QDialog& d) {
+    if (auto* box = qobject_cast<QMessageBox*>(&d)) {
+        show(box->windowTitle() + QLatin1Char('|') + box->text());
+        return int(QMessageBox::Ok);
+    }
+    if (auto* text = d.findChild<QLabel*>(QStringLiteral("Lb_msg")))
+        show(text->text());
+    if (auto* close = d.findChild<QPushButton*>(QStringLiteral("Command14")))
+        close->click();
+    return d.result();
+}
+
+void report(const QString& step, bool ok, const QString& detail = QString()) {
+    QString line = step + (ok ? QStringLiteral(" ok") : QStringLiteral(" failed"));
+    if (!detail.isEmpty())
+        line += QLatin1Char(' ') + detail;
+    if (!ok)
+        line += QLatin1Char(' ') + g_shown.join(QStringLiteral(" / "));
+    std::printf("%s\n", line.toUtf8().constData());
+    std::fflush(stdout);
+    g_shown.clear();
+}
+
+ListSelection waitingOrder(int n) {
+    ListSelection s;
+    s.processSelected = s.equipmentSelected = true;
+    s.rowCount = 1;
+    s.prodNo = QStringLiteral("W%1").arg(n, 4, 10, QLatin1Char('0'));
+    s.seq = s.prodNo + QStringLiteral("-1");
+    s.processCode = QStringLiteral("P10");
+    s.equipmentCode = QStringLiteral("R017");
+    s.productCode = QStringLiteral("A-100");
+    s.orderQty = QStringLiteral("10");
+    s.jisiDate = QStringLiteral("2024-03-04");
+    s.employeeSu = QStringLiteral("1");
+    s.state = QStringLiteral("미완료");
+    return s;
+}
+
+void createOrder(frm_S_Jakup& screen) {
+    screen.show();
+    screen.lsQuery();
+    screen.grid()->SetFocus(2, 1);
+    screen.cmdSave_Click();
+    report(QStringLiteral("create"),
+           g_shown == QStringList{QStringLiteral("저장이 완료되었습니다.")});
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 5) {
+        std::fprintf(stderr, "usage: %s <program folder> <database> <first order> <count>\n",
+                     argv[0]);
+        return 2;
+    }
+    const int first = args[3].toInt(), count = args[4].toInt();
+    AppPaths::setProgramFolder(args[1]);
+    LocalSettings::current().backend = QStringLiteral("sqlite");
+    LocalSettings::current().dataFolder = QDir(args[1]).filePath(QStringLiteral("data"));
+    gsDB_NAME = args[2];
+    gsUSER_ID = QStringLiteral("T%1").arg(first);
+    Clock::setFixed(QDateTime(QDate(2024, 3, 5), QTime(10, 0, 0)));
+    PrintingNotifier notifier;
+    Notifier::install(&notifier);
+    ScopedModalHandler scope(&answer);
+    if (!gfDB_OPEN())
+        return 1;
+    frm_S_Jakup screen(nullptr);
+    screen.txtprocess_code->setText(QStringLiteral("P10"));
+    screen.txtequipment_code->setText(QStringLiteral("R017"));
+    std::printf("ready\n");
+    std::fflush(stdout);
+    std::string go;
+    std::getline(std::cin, go);
+    for (int i = 0; i < count; ++i) {
+        const ListSelection s = waitingOrder(first + i);
+        QString job;
+        const bool started = WorkOrderActions::startJob(s, QStringLiteral("load"), &job);
+        report(QStringLiteral("start ") + s.seq, started, job);
+        createOrder(screen);
+    }
+    Notifier::install(nullptr);
+    return 0;
+}
