@@ -1,0 +1,70 @@
+// The real program in the terminal role on the terminal scripts of tests/scripts, at a set
+// clock, on a fresh database from the plant schema and the terminal fixture; the rows the
+// scripts wrote are read back afterwards.
+#include "core/modbas.h"
+#include "core/moddb.h"
+#include "tests/support/programtest.h"
+
+#include <QFile>
+
+namespace {
+constexpr auto kClock = "2024-03-05 09:30:00";
+
+QString script(const char* name) {
+    return QStringLiteral(MES_REPLAY_SCRIPTS "/") + QString::fromUtf8(name);
+}
+
+class TerminalReplayTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        QFile f(script("terminal.sql"));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        fixture = QString::fromUtf8(f.readAll());
+        installProgram(QStringLiteral(MES_PROGRAM), fixture);
+    }
+
+    ProgramRun replay(const char* name, const QString& role) {
+        return run({role, QStringLiteral("--replay"), script(name), QStringLiteral("--clock"),
+                    QString::fromLatin1(kClock)});
+    }
+
+    // Reads the program's database after the run.
+    static QString value(const QString& sql) {
+        if (gConClosed() && !gfDB_OPEN())
+            return QStringLiteral("<no connection>");
+        return gfGET_VALUE(sql, QString()).toString();
+    }
+
+    QString fixture;
+};
+} // namespace
+
+TEST_F(TerminalReplayTest, ListScriptStartsRegistersAndCancels) {
+    const ProgramRun r = replay("terminal_list.replay", QStringLiteral("--terminal"));
+    ASSERT_EQ(r.status, 0) << r.err.toStdString() << r.out.toStdString();
+    EXPECT_TRUE(
+        r.out.contains(QStringLiteral("message\tmessageBox\t알림\t김작업님 확인되었습니다.")))
+        << r.out.toStdString();
+    EXPECT_EQ(value(QStringLiteral("SELECT op_seq_sub + '|' + equipment_code + '|' + user_id FROM "
+                                   "P_SANGSAN_MASTER WHERE seq = '20240305002001'")),
+              QStringLiteral("20240305001001|E2|2001"));
+    EXPECT_EQ(value(QStringLiteral("SELECT end_yn FROM B_JAKUPJISI_MASTER WHERE seq = "
+                                   "'20240305002001'")),
+              QStringLiteral("2"));
+    EXPECT_EQ(value(QStringLiteral("SELECT equipment_code + '|' + product_code + '|' + end_yn + "
+                                   "'|' + CAST(order_qty AS varchar) FROM B_JAKUPJISI_MASTER WHERE "
+                                   "prod_no = '20240305003'")),
+              QStringLiteral("E2|A|1|120"));
+    EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM B_JAKUPJISI_MASTER WHERE prod_no = "
+                                   "'20240305001'")),
+              QStringLiteral("0"));
+}
+
+TEST_F(TerminalReplayTest, SiteScriptLogsInOnTheChosenSite) {
+    createPlantDatabase(QStringLiteral("MES_ORV"),
+                        fixture + QStringLiteral("\nUPDATE B_PROCESS SET process_name = N'본사 "
+                                                 "프레스' WHERE process_code = 'P10';\n"));
+    const ProgramRun r = replay("terminal_site.replay", QStringLiteral("--site"));
+    EXPECT_EQ(r.status, 0) << r.err.toStdString() << r.out.toStdString();
+}
