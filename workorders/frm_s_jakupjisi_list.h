@@ -53,16 +53,16 @@ public:
     std::array<QPushButton*, kProcessButtons> btnEquipment{};
     std::array<QPushButton*, kEquipmentButtons> btnEquipment2{};
     SpreadView* ss;
-    QPushButton* btnFind;
-    QPushButton* btnJakup;
-    QPushButton* btnCancel;
-    QPushButton* btnStart;
-    QPushButton* btnJakupJisi;
-    QPushButton* btnDayReport;
-    QPushButton* btnBadList;
-    QPushButton* btnBigadongList;
-    QPushButton* btnJakupList;
-    QPushButton* btnExit;
+    QPushButton* btnFind = nullptr;
+    QPushButton* btnJakup = nullptr;
+    QPushButton* btnCancel = nullptr;
+    QPushButton* btnStart = nullptr;
+    QPushButton* btnJakupJisi = nullptr;
+    QPushButton* btnDayReport = nullptr;
+    QPushButton* btnBadList = nullptr;
+    QPushButton* btnBigadongList = nullptr;
+    QPushButton* btnJakupList = nullptr;
+    QPushButton* btnExit = nullptr;
     QTimer* Timer1;
 
 private:
