@@ -27,10 +27,9 @@ int main(int argc, char** argv) {
             board->setGeometry(screen->geometry());
         board->showFullScreen();
     };
-    const QStringList args = QCoreApplication::arguments();
-    if (args.contains(QStringLiteral("--site")))
+    if (scripted.options().role == StartOptions::Role::Site)
         open = &TerminalRole::openSiteChoice;
-    else if (args.contains(QStringLiteral("--terminal")))
+    else if (scripted.options().role == StartOptions::Role::Terminal)
         open = &TerminalRole::openLogin;
     auto* splash = new FrmSplash(&instance, open);
     splash->setAttribute(Qt::WA_DeleteOnClose, false);

@@ -35,6 +35,11 @@ StartOptions StartOptions::parse(const QStringList& arguments) {
             if (!o.clock.isValid())
                 o.error =
                     QStringLiteral("--clock wants 'yyyy-mm-dd hh:mm:ss', not '%1'").arg(value);
+        } else if (arguments.at(i) == QLatin1String("--site")) {
+            o.role = Role::Site;
+        } else if (arguments.at(i) == QLatin1String("--terminal")) {
+            if (o.role == Role::Boards)
+                o.role = Role::Terminal;
         } else {
             o.others << arguments.at(i);
         }

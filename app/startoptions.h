@@ -4,9 +4,12 @@
 #include <QString>
 #include <QStringList>
 
-// The start-up options of the scripted terminal: --replay FILE and
-// --clock 'yyyy-mm-dd hh:mm:ss'. Other arguments are left to the role choice.
+// The start-up options: the role (--terminal, --site; the boards without either) and the
+// scripted terminal's --replay FILE and --clock 'yyyy-mm-dd hh:mm:ss'.
 struct StartOptions {
+    // The site choice comes before the login, so --site wins over --terminal.
+    enum class Role { Boards, Terminal, Site };
+    Role role = Role::Boards;
     QString replayFile;
     QDateTime clock; // invalid when not given
     QStringList others;

@@ -11,7 +11,8 @@ TEST(StartOptionsTest, ReplayAndClockAreReadAndOtherArgumentsLeft) {
     EXPECT_TRUE(o.error.isEmpty());
     EXPECT_EQ(o.replayFile, QStringLiteral("login.replay"));
     EXPECT_EQ(o.clock, QDateTime(QDate(2024, 12, 10), QTime(8, 59, 58)));
-    EXPECT_EQ(o.others, QStringList{QStringLiteral("--terminal")});
+    EXPECT_EQ(o.role, StartOptions::Role::Terminal);
+    EXPECT_TRUE(o.others.isEmpty());
 
     const StartOptions joined =
         StartOptions::parse({QStringLiteral("p"), QStringLiteral("--replay=a b.replay"),
@@ -19,7 +20,12 @@ TEST(StartOptionsTest, ReplayAndClockAreReadAndOtherArgumentsLeft) {
     EXPECT_EQ(joined.replayFile, QStringLiteral("a b.replay"));
     EXPECT_EQ(joined.clock, QDateTime(QDate(2024, 2, 29), QTime(23, 59, 59)));
 
+    const StartOptions site = StartOptions::parse(
+        {QStringLiteral("p"), QStringLiteral("--site"), QStringLiteral("--terminal")});
+    EXPECT_EQ(site.role, StartOptions::Role::Site);
+
     const StartOptions none = StartOptions::parse({QStringLiteral("p")});
+    EXPECT_EQ(none.role, StartOptions::Role::Boards);
     EXPECT_TRUE(none.replayFile.isEmpty());
     EXPECT_FALSE(none.clock.isValid());
 }
