@@ -36,8 +36,11 @@ ReplayHit child(QWidget* window, const ReplayTarget& t, QString* problem) {
     return {};
 }
 
+// A button, check box or tab with the caption wins over a label showing the same text (a
+// label that echoes the chosen button's caption must not hide the button).
 ReplayHit caption(QWidget* window, const ReplayTarget& t) {
     QString text;
+    QWidget* label = nullptr;
     for (QWidget* w : ownWidgets<QWidget>(window)) {
         if (!w->isVisible())
             continue;
@@ -48,11 +51,16 @@ ReplayHit caption(QWidget* window, const ReplayTarget& t) {
             }
             continue;
         }
-        if ((qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w)) &&
-            ReplayHit::shownText(w, &text) && text == t.name)
+        const bool button = qobject_cast<QAbstractButton*>(w) != nullptr;
+        if (!button && (label || !qobject_cast<QLabel*>(w)))
+            continue;
+        if (!ReplayHit::shownText(w, &text) || text != t.name)
+            continue;
+        if (button)
             return ReplayHit(w);
+        label = w;
     }
-    return {};
+    return label ? ReplayHit(label) : ReplayHit();
 }
 
 ReplayHit cell(QWidget* window, const ReplayTarget& t, QString* problem) {

@@ -4,6 +4,7 @@
 #include "ui/common/replayresolver.h"
 #include "ui/common/replayscript.h"
 
+#include <QLabel>
 #include <QTabBar>
 
 namespace {
@@ -44,6 +45,17 @@ TEST_F(ReplayResolverTest, TargetsResolveToTheirWidgets) {
     const ReplayHit tab = ReplayResolver::resolve(target("frmReplay/\"이력\""), &problem);
     EXPECT_TRUE(tab.isTab());
     EXPECT_EQ(tab.widget(), tabs->tabBar());
+}
+
+TEST_F(ReplayResolverTest, AButtonWinsOverALabelShowingItsCaption) {
+    // A label that echoes the chosen button's caption, first among the screen's children.
+    auto* echo = new QLabel(QStringLiteral("확인"), screen.get());
+    echo->show();
+    echo->lower();
+    QString problem;
+    EXPECT_EQ(ReplayResolver::resolve(target("frmReplay/\"확인\""), &problem).widget(), btnOk);
+    btnOk->hide();
+    EXPECT_EQ(ReplayResolver::resolve(target("frmReplay/\"확인\""), &problem).widget(), echo);
 }
 
 TEST_F(ReplayResolverTest, UnreachableTargetsSayWhy) {
