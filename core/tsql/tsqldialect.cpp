@@ -35,6 +35,7 @@ public:
     QHash<QString, std::shared_ptr<CachedBatch>> cache;
     LruCache<QString> translations{256};      // translate()'s results by text
     LruCache<LiteralTemplate> templates{256}; // by LiteralTemplates::keyOf
+    LruCache<bool> shapesSeen{1024};          // shapes translated once, without a template
     std::recursive_mutex mutex;
     TsqlDialect* owner = nullptr;
     sqlite3* db = nullptr;
@@ -44,6 +45,7 @@ public:
         cache.clear();
         translations.clear();
         templates.clear();
+        shapesSeen.clear();
     }
 };
 
@@ -200,6 +202,12 @@ void keepTemplate(HandleState& state, const literals::Shape& shape, const Batch&
                   const std::vector<Token>& tokens) {
     if (shape.key.isEmpty() || batch.statements.size() != 1 || state.templates.find(shape.key))
         return;
+    // A template pays off only for a shape that comes back with other literals: the first
+    // translation of a shape notes it, the second builds the template.
+    if (!state.shapesSeen.find(shape.key)) {
+        state.shapesSeen.insert(shape.key, true);
+        return;
+    }
     if (std::optional<LiteralTemplate> t =
             literals::make(state.catalog, *batch.statements[0], tokens, shape))
         state.templates.insert(shape.key, std::move(*t));
@@ -389,6 +397,7 @@ void TsqlDialect::forgetTranslations(sqlite3* db) {
         state->cache.clear();
         state->translations.clear();
         state->templates.clear();
+        state->shapesSeen.clear();
     }
 }
 
