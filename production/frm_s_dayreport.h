@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QDateTime>
 #include <QString>
 #include <QWidget>
 
@@ -41,6 +43,8 @@ public:
     // Automatic input, held as the refresh timer's enabled state.
     bool autoInput() const;
     void setAutoInput(bool on);
+    // The status lamp's colour: blue connected, red disconnected.
+    QColor lampColour() const;
 
     QString lvEquipment_code;
     QString lvSerchSQL;
@@ -133,20 +137,30 @@ private:
     void Form_Load();
 
     void lsEquipButton();
+    int machineCount() const;
+    // Colours the machine buttons for lvEquipment_code; the shown machine's name.
+    QString markShownMachine();
     void machineClicked(int n);
     void fillFields();
     void clearFields();
     void mouldCheck();
     void setTitle(const QString& machineName);
+    void updateElapsed(const QDateTime& now);
+    void applyCounterRule();
+    // lblOk_Cnt set, and the progress that follows every change of it.
+    void setOkCnt(const QString& text);
+    void okCntMaybeChanged();
 
     void lblOk_Cnt_Click();
     void lblEmployee_name_Click();
     void lblJakupsu_Click();
     void lblStTime_Click();
     void lblEdTime_Click();
-    void updateProgress();
     void setLamp(bool connected);
     void btnConnect_Click();
     void btnDisconnect_Click();
+    void btnJakupJisi_Click();
     void btnExit_Click();
+
+    QString m_okSeen;
 };

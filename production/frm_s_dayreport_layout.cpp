@@ -243,6 +243,7 @@ void frm_S_dayReport::connectControls() {
     connect(btnConnect, &QPushButton::clicked, this, [this] { btnConnect_Click(); });
     connect(btnDisconnect, &QPushButton::clicked, this, [this] { btnDisconnect_Click(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { btnExit_Click(); });
+    connect(btnJakupJisi, &QPushButton::clicked, this, [this] { btnJakupJisi_Click(); });
     connect(btnBigadong, &QPushButton::clicked, this, [this] { emit bigadongRequested(); });
     connect(btnStop, &QPushButton::clicked, this, [this] { emit stopRequested(); });
     connect(btnRun, &QPushButton::clicked, this, [this] { emit runRequested(); });
