@@ -17,6 +17,8 @@ class QTimer;
 // screens read and write them by name. One instance per program run (instance()).
 class frm_S_dayReport : public QWidget {
     Q_OBJECT
+    // Written by the auto-end countdown through its name.
+    Q_PROPERTY(bool lvStartPop MEMBER lvStartPop)
 public:
     static constexpr int kMachineButtons = 14;
 

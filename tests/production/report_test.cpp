@@ -458,6 +458,9 @@ TEST_F(ReportTest, NavigationAndExit) {
                     (w->objectName() == QStringLiteral("frm_S_jakupjisi_list") && w->isVisible());
     EXPECT_TRUE(listShown);
     EXPECT_EQ(r->lblOp_seq_sub->text(), QString::fromLatin1(kRun1)); // left unchanged
+    // The auto-end countdown writes lvStartPop by name.
+    r->setProperty("lvStartPop", true);
+    EXPECT_TRUE(r->lvStartPop);
     // "종료": the confirmation decides; only "Exit" ends the program.
     answer = [](QDialog& d) { press(d, QStringLiteral("Command1")); };
     QTest::mouseClick(r->btnExit, Qt::LeftButton);
