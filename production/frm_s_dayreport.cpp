@@ -133,8 +133,12 @@ void frm_S_dayReport::lsQuery() {
     lsEquipButton();
     closeRs();
     const QString machineName = markShownMachine();
-    if (gfOPEN_RS(DayReportSql::job(lvEquipment_code, lblOp_seq_sub->text(), today()), false,
-                  caption())) {
+    const bool found = gfOPEN_RS(
+        DayReportSql::job(lvEquipment_code, lblOp_seq_sub->text(), today()), false, caption());
+    // A failed read (reported already) leaves the fields as they were.
+    if (!gRs.isOpen())
+        return;
+    if (found) {
         fillFields();
         closeRs();
         Timer2_Timer();

@@ -260,6 +260,17 @@ TEST_F(ReportTest, AnotherMachineClearsTheJob) {
     EXPECT_FALSE(r->btnConnect->isEnabled());
 }
 
+TEST_F(ReportTest, AFailedLoadKeepsTheJobShown) {
+    createPlant();
+    frm_S_dayReport* r = open();
+    dbExec(QStringLiteral("DROP TABLE B_CAR"));
+    r->lsQuery();
+    EXPECT_FALSE(notifier.shown.isEmpty() && windows.isEmpty()); // the failure was reported
+    EXPECT_EQ(r->lblOp_seq_sub->text(), QString::fromLatin1(kRun1));
+    EXPECT_EQ(r->lblOk_Cnt->text(), QStringLiteral("50"));
+    EXPECT_TRUE(r->autoInput());
+}
+
 TEST_F(ReportTest, NoRunningLinesNoMachineButtons) {
     createPlant(QStringLiteral("UPDATE B_JAKUPJISI_MASTER SET end_yn = '3' WHERE end_yn = '2';"));
     frm_S_dayReport* r = open();
