@@ -61,6 +61,25 @@ TEST_F(TerminalReplayTest, ListScriptStartsRegistersAndCancels) {
               QStringLiteral("0"));
 }
 
+TEST_F(TerminalReplayTest, ReportScriptCountsAndChangesCrewAndWorker) {
+    ASSERT_TRUE(gfDB_OPEN());
+    ASSERT_TRUE(gfEXEC_SQL(QStringLiteral("INSERT INTO B_EMPLOYEE (employee_no, employee_name, "
+                                          "pwd) VALUES ('2002', N'이작업', '2222')"),
+                           QString()));
+    const ProgramRun r = replay("terminal_report.replay", QStringLiteral("--terminal"));
+    ASSERT_EQ(r.status, 0) << r.err.toStdString() << r.out.toStdString();
+    EXPECT_EQ(
+        value(QStringLiteral("SELECT employee_no + '|' + CAST(employee_su AS varchar) + '|' + "
+                             "CAST(qty AS varchar) FROM P_SANGSAN_MASTER WHERE seq = "
+                             "'20240305002001'")),
+        QStringLiteral("2002|3|0"));
+    // The other runs keep their worker and crew.
+    EXPECT_EQ(
+        value(QStringLiteral("SELECT COUNT(*) FROM P_SANGSAN_MASTER WHERE seq <> "
+                             "'20240305002001' AND (employee_no <> '2001' OR employee_su <> 1)")),
+        QStringLiteral("0"));
+}
+
 TEST_F(TerminalReplayTest, SiteScriptLogsInOnTheChosenSite) {
     createPlantDatabase(QStringLiteral("MES_ORV"),
                         fixture + QStringLiteral("\nUPDATE B_PROCESS SET process_name = N'본사 "

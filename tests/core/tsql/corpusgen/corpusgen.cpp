@@ -4,6 +4,8 @@
 // is checked against the expected result in tests/core/tsql/corpus/<name>.expected.
 #include "boards/boardstatements.h"
 #include "core/startup/frmsplash.h"
+#include "production/dayreportsql.h"
+#include "production/workereditsql.h"
 #include "ui/common/frm_msg_003.h"
 #include "ui/common/jobstartsql.h"
 #include "ui/common/modfnwidgets.h"
@@ -75,6 +77,8 @@ const Entry kEntries[] = {
     {"board_orders", [] { return BoardStatements::suju(kToday); }},
     {"board_production", [] { return BoardStatements::sangsan(kToday); }},
     {"cancel_order", [] { return WorkOrderStatements::cancelOrder(kProdNo, kSeq); }},
+    {"count_order_totals", [] { return DayReportSql::lineTotals(kSeq); }},
+    {"crew_size_set", [] { return WorkerEditSql::setCrewSize(QStringLiteral("3"), kSeq); }},
     {"continue_read_order", [] { return frm_MSG_003::orderStatement(kSeq); }},
     {"continue_update_order", [] { return frm_MSG_003::orderUpdateStatement(kSeq); }},
     {"create_order_insert", orderInsert},
@@ -99,7 +103,19 @@ const Entry kEntries[] = {
          return authorityStatement(QStringLiteral("frm_S_dayReport"), QStringLiteral("00001"),
                                    masterCode().toLower());
      }},
+    {"mould_interval",
+     [] { return DayReportSql::mouldInterval(QStringLiteral("MD1"), QStringLiteral("P1")); }},
+    {"mould_shots",
+     [] {
+         return DayReportSql::mouldShots(QStringLiteral("MD1"), QStringLiteral("P1"),
+                                         QStringLiteral("2024-01-10"));
+     }},
     {"reopen_running_job", [] { return WorkOrderStatements::runningJob(kSeq); }},
+    {"report_equipment",
+     [] { return DayReportSql::equipButtons(kIp, QStringLiteral("2024-03-05")); }},
+    {"report_running_job",
+     [] { return DayReportSql::job(QStringLiteral("EQ1"), kSeq, QStringLiteral("2024-03-05")); }},
+    {"report_title", [] { return DayReportSql::processName(QStringLiteral("EQ1")); }},
     {"start_equipment_busy",
      [] { return WorkOrderStatements::equipmentBusy(QStringLiteral("EQ1")); }},
     {"start_insert_run", jobStartInsert},
@@ -108,6 +124,9 @@ const Entry kEntries[] = {
     {"start_order_state", [] { return WorkOrderStatements::orderState(kProdNo, kSeq); }},
     {"start_update_order", [] { return WorkOrderStatements::startOrder(kProdNo, kSeq); }},
     {"startup_clock", [] { return FrmSplash::clockStatement(); }},
+    {"worker_search",
+     [] { return WorkerEditSql::workers(QStringLiteral("김"), QStringLiteral("E")); }},
+    {"worker_set", [] { return WorkerEditSql::setWorker(QStringLiteral("E02"), kSeq); }},
     {"worklist_equipment",
      [] { return WorkOrderListSql::equipmentButtons(kIp, QStringLiteral("0001")); }},
     {"worklist_equipment_check",
