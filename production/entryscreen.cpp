@@ -7,7 +7,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
 namespace EntryScreen {
 
@@ -30,10 +29,6 @@ QPushButton* pictureButton(QWidget* parent, const char* name, const QString& cap
     b->setObjectName(QLatin1String(name));
     b->setAutoDefault(false);
     b->setMinimumSize(160, 72);
-    const bool save = caption == QLatin1String("저장");
-    b->setIcon(parent->style()->standardIcon(save ? QStyle::SP_DialogSaveButton
-                                                  : QStyle::SP_DialogCloseButton));
-    b->setIconSize(QSize(32, 32));
     return b;
 }
 

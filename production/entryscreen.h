@@ -13,7 +13,7 @@ class frmKey2;
 namespace EntryScreen {
 
 QLabel* hiddenField(QWidget* parent, const char* name);
-// A picture button of the entry screens: a large captioned button with an icon look.
+// A picture button of the entry screens: a large captioned touch button.
 QPushButton* pictureButton(QWidget* parent, const char* name, const QString& caption);
 
 struct Column {

@@ -94,7 +94,7 @@ void frm_S_badqty::layOutScreen() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(ss, 1);
-    resize(1000, 760);
+    resize(860, 720);
 }
 
 int frm_S_badqty::showModal() {

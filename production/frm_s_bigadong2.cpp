@@ -71,7 +71,7 @@ void frm_S_bigadong2::layOutScreen() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(ss, 1);
-    resize(760, 760);
+    resize(560, 720);
 }
 
 void frm_S_bigadong2::layOutGrid() {
