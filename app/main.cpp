@@ -3,6 +3,7 @@
 #include "boards/imgshowboard.h"
 #include "core/platform/singleinstance.h"
 #include "core/startup/frmsplash.h"
+#include "production/reportopening.h"
 #include "ui/common/widgetnotifier.h"
 #include "workorders/terminalrole.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     WidgetNotifier notifier;
     Notifier::install(&notifier);
     SingleInstance instance;
+    ReportOpeningAction::registerOpener();
     FrmSplash::BoardOpener open = [&app] {
         ImgShowBoard* board = BoardCycle::ordersAndProduction(&app)->start();
         if (const QScreen* screen = QGuiApplication::primaryScreen())

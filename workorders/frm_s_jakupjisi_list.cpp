@@ -10,6 +10,7 @@
 #include "ui/common/screenlocator.h"
 #include "ui/common/spreadview.h"
 #include "workorders/buttoncolor.h"
+#include "workorders/reportopener.h"
 #include "workorders/workorderactions.h"
 #include "workorders/workorderlistgrid.h"
 #include "workorders/workorderlistsql.h"
@@ -131,10 +132,11 @@ void frm_S_jakupjisi_list::buildControls() {
         commandButton(QStringLiteral("btnBigadongList"), QStringLiteral("비가동내역"));
     btnJakupList = commandButton(QStringLiteral("btnJakupList"), QStringLiteral("실적내역"));
     btnExit = commandButton(QStringLiteral("btnExit"), QStringLiteral("종료"));
-    // The running-job and history screens are not part of the terminal yet: their buttons
-    // stay hidden rather than doing nothing.
-    for (QPushButton* b : {btnDayReport, btnBadList, btnBigadongList, btnJakupList})
+    // The history screens are not part of the terminal yet, and the running-job screen only
+    // once its opener is registered: their buttons stay hidden rather than doing nothing.
+    for (QPushButton* b : {btnBadList, btnBigadongList, btnJakupList})
         b->hide();
+    btnDayReport->setVisible(ReportOpenerHook::isSet());
     connect(btnFind, &QPushButton::clicked, this, [this] { btnFind_Click(); });
     connect(btnJakupJisi, &QPushButton::clicked, this, [this] {
         show();
@@ -337,10 +339,12 @@ void frm_S_jakupjisi_list::rowClicked(int row) {
     }
 }
 
-// The running-job screen does not exist yet: a started job leaves the list as it is.
+// A started job opens on the running-job screen; the list itself is not reloaded.
 void frm_S_jakupjisi_list::btnStart_Click() {
+    const ListSelection s = selection();
     QString opSeqSub;
-    WorkOrderActions::startJob(selection(), objectName(), &opSeqSub);
+    if (WorkOrderActions::startJob(s, objectName(), &opSeqSub))
+        ReportOpenerHook::open({s.processCode, s.equipmentCode, s.seq, s.moldNo, opSeqSub});
 }
 
 void frm_S_jakupjisi_list::btnCancel_Click() {
@@ -349,8 +353,10 @@ void frm_S_jakupjisi_list::btnCancel_Click() {
 }
 
 void frm_S_jakupjisi_list::btnDayReport_Click() {
+    const ListSelection s = selection();
     QString opSeqSub;
-    WorkOrderActions::reopenJob(selection(), objectName(), &opSeqSub);
+    if (WorkOrderActions::reopenJob(s, objectName(), &opSeqSub))
+        ReportOpenerHook::open({s.processCode, s.equipmentCode, s.seq, s.moldNo, opSeqSub});
 }
 
 void frm_S_jakupjisi_list::btnExit_Click() {
