@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include <functional>
 #include <utility>
 
 // A plant database with the given rows, an open connection and a logged-in worker. Modal
@@ -40,6 +41,9 @@ protected:
     QStringList messages; // texts of the message dialogs, in order
     QStringList keys;     // keypad keys pressed at the next keypad
     int keypads = 0;      // keypads shown
+    // Answers every other modal screen (the entry screens); unset, it is closed.
+    std::function<void(QDialog&)> onScreen;
+    QStringList screensShown; // object names of those screens, in order
 
 private:
     ScopedModalHandler m_answer{[this](QDialog& d) {
@@ -49,8 +53,15 @@ private:
                 d.findChild<QPushButton*>(key)->click();
             return d.result();
         }
-        if (auto* text = d.findChild<QLabel*>(QStringLiteral("Lb_msg")))
+        if (auto* text = d.findChild<QLabel*>(QStringLiteral("Lb_msg"))) {
             messages << text->text();
+        } else {
+            screensShown << d.objectName();
+            if (onScreen) {
+                onScreen(d);
+                return d.result();
+            }
+        }
         if (auto* close = d.findChild<QPushButton*>(QStringLiteral("Command14")))
             close->click();
         return d.result();
