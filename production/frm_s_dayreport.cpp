@@ -67,8 +67,9 @@ frm_S_dayReport* frm_S_dayReport::instance() {
 }
 
 void frm_S_dayReport::Form_Load() {
+    // At the top-left corner, over the whole display like the work order list.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().topLeft());
+        setGeometry(screen->availableGeometry());
     lsEquipButton();
     ButtonColor::set(btnDayReport, ButtonColor::selected());
     setLamp(false);
