@@ -6,6 +6,7 @@
 #include "core/platform/clock.h"
 #include "production/dayreportrules.h"
 #include "production/dayreportsql.h"
+#include "production/dayreportstops.h"
 #include "ui/common/frm_msg_002.h"
 #include "ui/common/programend.h"
 #include "workorders/buttoncolor.h"
@@ -49,6 +50,7 @@ frm_S_dayReport::frm_S_dayReport(QWidget* parent)
     buildButtons();
     layOutControls();
     connectControls();
+    new DayReportStops(this);
     Form_Load();
 }
 
