@@ -6,6 +6,7 @@
 #include "tests/support/programtest.h"
 
 #include <QFile>
+#include <QProcess>
 
 namespace {
 QString scriptFile(const char* name) {
@@ -66,4 +67,60 @@ TEST_F(StopsReplayTest, DefectsStopAndDowntimeOfTheStartedJob) {
     EXPECT_EQ(rows(QStringLiteral("SELECT equipment_code, bigadong FROM REAL_TIME ORDER BY "
                                   "equipment_code")),
               QStringLiteral("E1|FALSE;E2|FALSE"));
+}
+
+namespace {
+// The whole shift's script, its rows read back afterwards with the mes-sql tool, as a plant
+// would check a commissioned terminal.
+class ShiftReplayTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        installProgram(QStringLiteral(MES_PROGRAM), readScript("terminal.sql") + QLatin1Char('\n') +
+                                                        readScript("terminal_stops.sql") +
+                                                        QLatin1Char('\n') +
+                                                        readScript("terminal_shift.sql"));
+    }
+
+    // mes-sql's output of a query: a header line, then one tab-separated line per row.
+    QString mesSql(const QString& sql) {
+        QProcess p;
+        p.start(QStringLiteral(MES_SQL_TOOL),
+                {QStringLiteral("--db"), path(QStringLiteral("data/MES_TALVEN.sqlite")),
+                 QStringLiteral("-e"), sql});
+        if (!p.waitForFinished(30000)) {
+            p.kill();
+            p.waitForFinished();
+            return QStringLiteral("<mes-sql did not end>");
+        }
+        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    }
+};
+} // namespace
+
+TEST_F(ShiftReplayTest, TheShiftsRowsAreWhatTheScreensWrite) {
+    const ProgramRun r = run({QStringLiteral("--terminal"), QStringLiteral("--replay"),
+                              scriptFile("terminal_shift.replay"), QStringLiteral("--clock"),
+                              QStringLiteral("2024-03-05 09:30:00")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString() << r.out.toStdString();
+    // The run: started at the clock, the new crew and worker, the defects' total; the good
+    // count is only written when the job ends.
+    EXPECT_EQ(mesSql(QStringLiteral(
+                  "SELECT seq, op_seq_sub, equipment_code, sdate, stime, qty, bad_qty, "
+                  "employee_su, employee_no FROM P_SANGSAN_MASTER WHERE seq = '20240305002001'")),
+              QStringLiteral("seq\top_seq_sub\tequipment_code\tsdate\tstime\tqty\tbad_qty\t"
+                             "employee_su\temployee_no\n20240305002001\t20240305001001\tE2\t"
+                             "2024-03-05\t09:30\t0\t3\t3\t2002"));
+    EXPECT_EQ(mesSql(QStringLiteral("SELECT end_yn FROM B_JAKUPJISI_MASTER WHERE seq = "
+                                    "'20240305002001'")),
+              QStringLiteral("end_yn\n2"));
+    EXPECT_EQ(mesSql(QStringLiteral("SELECT processbad_code, bad_qty FROM P_BADQTY WHERE "
+                                    "op_seq_sub = '20240305001001' ORDER BY processbad_code")),
+              QStringLiteral("processbad_code\tbad_qty\nD01\t1\nD02\t2"));
+    // The stop, closed again, and the machine's state for the boards.
+    EXPECT_EQ(mesSql(QStringLiteral("SELECT equipment_code, sdate, edate FROM P_BIGADONG WHERE "
+                                    "op_seq_sub = '20240305001001'")),
+              QStringLiteral("equipment_code\tsdate\tedate\nE2\t2024-03-05\t2024-03-05"));
+    EXPECT_EQ(mesSql(QStringLiteral("SELECT bigadong FROM REAL_TIME WHERE equipment_code = 'E2'")),
+              QStringLiteral("bigadong\nFALSE"));
 }
