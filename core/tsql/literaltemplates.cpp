@@ -55,12 +55,18 @@ bool shapeOf(const QString& text, Shape* shape) {
         const QChar c = text[i];
         const QChar next = i + 1 < n ? text[i + 1] : QChar();
         qsizetype end = i + 1;
-        if (c == u'-' && next == u'-') {
-            end = text.indexOf(QLatin1Char('\n'), i);
-            if (end < 0)
+        const bool lineComment = c == u'-' && next == u'-';
+        if (lineComment || (c == u'/' && next == u'*')) {
+            end = lineComment ? text.indexOf(QLatin1Char('\n'), i) : blockCommentEnd(text, i);
+            if (end < 0 && lineComment)
                 end = n;
-        } else if (c == u'/' && next == u'*') {
-            end = blockCommentEnd(text, i);
+            if (end < 0)
+                return false;
+            // A comment changes nothing in the translation: texts that differ only there
+            // (a date left in a commented-out condition, say) share one shape.
+            shape->key += QStringView(text).mid(from, i - from);
+            shape->key += QLatin1Char(' ');
+            from = end;
         } else if (c == u'"' || c == u'[') {
             end = quotedEnd(text, i, c == u'"' ? QChar(u'"') : QChar(u']'));
         } else if (c == u'\'') {

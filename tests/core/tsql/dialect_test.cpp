@@ -239,6 +239,11 @@ TEST_F(TsqlDialectTest, StatementsOfOneShapeGiveTheResultsOfTheirOwnLiterals) {
          "ERROR: Conversion failed when converting date and/or time from character string."},
         {"SELECT CASE WHEN OBJECT_ID('T') IS NULL THEN 0 ELSE 1 END",
          "SELECT CASE WHEN OBJECT_ID('X') IS NULL THEN 0 ELSE 1 END", nullptr, "0"},
+        // Comments are left out of the shape; a quote inside one is no literal.
+        {"SELECT n FROM T WHERE 1=1 -- AND d = '2024-03-04'\nAND s = 'ab'",
+         "SELECT n FROM T WHERE 1=1 -- AND d = '2024-03-05'\nAND s = '[a]b'", nullptr, "2"},
+        {"SELECT n FROM T /* it's */ WHERE s = '[a]b'", "SELECT n FROM T /* it's */ WHERE s = 'ab'",
+         nullptr, "1"},
         {"UPDATE T SET s = 'cd' WHERE n = 1", "UPDATE T SET s = 'it''s' WHERE n = 1",
          "SELECT s FROM T WHERE n = 1", "it's"},
     };
