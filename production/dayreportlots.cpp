@@ -122,6 +122,14 @@ void frm_S_dayReport::lsTuip_Sum() {
     }
     if (unsavedQuantity() == 0)
         return;
+    lotSplitPass();
+    for (int r = 1; r <= m_ssLot->MaxRows(); ++r) {
+        int key = 1;
+        m_ssLot->KeyUpdateChk(key, r, this);
+    }
+}
+
+void frm_S_dayReport::lotSplitPass() {
     m_nextLot = 1;
     for (;;) {
         int row = 0;
@@ -130,10 +138,6 @@ void frm_S_dayReport::lsTuip_Sum() {
                 row = i;
         if (row == 0 || !lsAutoLotCopy(row, m_ssLot->ActiveRow(), lvEquipment_code))
             break;
-    }
-    for (int r = 1; r <= m_ssLot->MaxRows(); ++r) {
-        int key = 1;
-        m_ssLot->KeyUpdateChk(key, r, this);
     }
 }
 
@@ -276,6 +280,8 @@ void frm_S_dayReport::sprLot_Click(int col, int row) {
         if (!typed.isEmpty() && ok)
             m_ssLot->ValueWithColID(kInput, m_ssLot->ActiveRow(), cut(v));
     } else if (id == kLot) {
+        // The chosen lot goes to the active row: the touched one.
+        m_ssLot->SetFocus(col, row);
         frm_S_lot_select picker(this);
         picker.lsProductCode(m_ssLot->TextWithColID(kMaterial, row),
                              m_ssLot->TextWithColID(kLot, row), lblOp_seq_sub->text(), QString());
