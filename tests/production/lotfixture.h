@@ -63,6 +63,7 @@ protected:
         keypadAnswers(good);
         QTest::mouseClick(r->lblOk_Cnt, Qt::LeftButton);
         answer = {};
+        windows.clear();
         return r;
     }
 

@@ -225,5 +225,19 @@ TEST_F(LotTest, CancelRemovesASplitRowWithItsLotLinkAndKeepsAMaterialsOnlyRow) {
     EXPECT_EQ(dbValue(QStringLiteral("SELECT COUNT(*) FROM PANLE_S_LOT_HISTORY WHERE lot_no = "
                                      "'A'")),
               QStringLiteral("0"));
-    EXPECT_TRUE(windows.isEmpty() || windows.back().title != QStringLiteral("오류"));
+    EXPECT_TRUE(windows.isEmpty());
+}
+
+TEST_F(LotTest, CancelWhoseLotLinkDeleteFailsSaysSoAndRemovesTheRowAnyway) {
+    frm_S_dayReport* r = openWithGood(receipt("M1", QStringLiteral("A"), 150) +
+                                          receipt("M1", QStringLiteral("B"), 100),
+                                      QStringLiteral("150"));
+    dbExec(QStringLiteral("DROP TABLE PANLE_S_LOT_HISTORY"));
+    touch(r, "품번", rowOf(r, "M1"));
+    QTest::mouseClick(r->btnLotCancel, Qt::LeftButton);
+    ASSERT_FALSE(windows.isEmpty());
+    EXPECT_EQ(windows.back().title, QStringLiteral("오류"));
+    EXPECT_EQ(windows.back().text, QStringLiteral("행취소가 잘못되었습니다. 다시 확인해주세요."));
+    EXPECT_EQ(windows.back().icon, QMessageBox::Information);
+    EXPECT_EQ(rows(r).value(QStringLiteral("M1")), QStringList{QStringLiteral("B 100 50 ▶")});
 }

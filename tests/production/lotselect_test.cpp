@@ -23,6 +23,7 @@ protected:
         row = rowOf(report, "M1");
         // The row shows lot B, as a worker may have typed it.
         report->lotSpread()->TextWithColID(QStringLiteral("LOT NO"), row, QStringLiteral("B"));
+        windows.clear();
     }
 
     QString lotOfRow() const {
@@ -161,4 +162,14 @@ TEST(LotSelectStatements, FirstInFirstOutStatements) {
     EXPECT_EQ(older.value(6), QStringLiteral("AND MIN(reg_date) <= '2024-03-01' and MIN(idx) < "
                                              "'7'"));
     EXPECT_EQ(older.value(7), QStringLiteral("ORDER BY MIN(reg_date), MIN(idx)"));
+}
+
+TEST_F(LotSelectTest, KeysTypedOnTheGridOrAKeyGoToTheBarcodeBox) {
+    onLotScreen([](frm_S_lot_select& s) {
+        QTest::keyClicks(s.ss, QStringLiteral("*A/"));
+        QTest::keyClicks(s.cmdSave, QStringLiteral("M1*"));
+        QTest::keyClick(s.ss, Qt::Key_Return);
+    });
+    EXPECT_EQ(lotOfRow(), QStringLiteral("A"));
+    EXPECT_EQ(messages(), QStringList());
 }
