@@ -96,6 +96,13 @@ TEST_F(LotTest, AssignmentAndSplitsFollowTheLotOrder) {
          QStringLiteral("150"),
          {QStringLiteral("0 0 200 √")},
          {QStringLiteral("0 0 100 √")}},
+        {"stock without a lot number is lot 0 on a split row",
+         receipt("M1", kAdvance, 30) +
+             QStringLiteral("INSERT INTO S_PRODUCT_STORE (product_code, lot_no, ipgo_su, "
+                            "culgo_su, reg_date) VALUES ('M1', NULL, 500, 0, '2024-03-01');\n"),
+         QStringLiteral("150"),
+         {kAdvance + QStringLiteral(" 30 30 √"), QStringLiteral("0 500 170 ▶")},
+         {QStringLiteral("0 0 100 √")}},
         {"no difference: first lot, input 0, no split, no marks",
          receipt("M1", QStringLiteral("A"), 150) + receipt("M1", QStringLiteral("B"), 100),
          QStringLiteral("50"),
