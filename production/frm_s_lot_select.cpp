@@ -211,11 +211,12 @@ bool frm_S_lot_select::olderLotAccepted(const QString& lot) {
 }
 
 void frm_S_lot_select::cmdSave_Click() {
+    // Without a chosen row there is no lot to check or to take.
     const int row = m_ss->ActiveRow();
-    const QString lot = row >= 1 ? m_ss->TextWithColID(kLot, row) : QString();
-    if (!olderLotAccepted(lot))
-        return;
     if (row < 1 || row > m_ss->MaxRows())
+        return;
+    const QString lot = m_ss->TextWithColID(kLot, row);
+    if (!olderLotAccepted(lot))
         return;
     const QVariant qty = m_ss->ValueWithColID(kQty, row);
     writeLot(lot, &qty);
