@@ -147,10 +147,9 @@ void frm_S_dayReport::buildButtons() {
         btnEquipment[std::size_t(i)] = b;
     }
     // Screens and actions this terminal does not have yet stay hidden rather than doing
-    // nothing: history screens, material lots, job switch and ending, inspection.
+    // nothing: history screens, material lots, inspection.
     for (QPushButton* b :
-         {btnBadList, btnBigadongList, btnJakupList, btnLotAdd, btnLotCancel, btnJobSwitch,
-          btnMiddleEnd, btnEnd, btnJajuTest, btnJobCancel, btnForceEnd})
+         {btnBadList, btnBigadongList, btnJakupList, btnLotAdd, btnLotCancel, btnJajuTest})
         b->hide();
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer2->setObjectName(QStringLiteral("Timer2"));
