@@ -19,6 +19,12 @@ QString n(qint64 v) {
     return QString::number(v);
 }
 
+// A negative amount right after a minus sign goes in parentheses: "--" would begin a comment
+// and cut the rest of the line off.
+QString afterMinus(qint64 v) {
+    return v < 0 ? QLatin1Char('(') + n(v) + QLatin1Char(')') : n(v);
+}
+
 QString str(const QString& v) {
     return gfSQL_STR(v);
 }
@@ -75,7 +81,8 @@ QString movement(const Stock& s, const Movement& m) {
         line(&q, QStringLiteral("     isnull(C.jego_su +") + n(m.qty) + QStringLiteral(", ") +
                      n(m.qty) + QStringLiteral("), "));
     else if (m.lowerIssue)
-        line(&q, QStringLiteral("     isnull(C.jego_su -") + n(m.qty) + QStringLiteral(", - ") +
+        line(&q, QStringLiteral("     isnull(C.jego_su -") + afterMinus(m.qty) +
+                     QStringLiteral(", - ") +
                      n(m.qty) + QStringLiteral("), "));
     else
         line(&q, QStringLiteral("     isnull(C.jego_su-") + n(m.qty) + QStringLiteral(", - ") +
