@@ -49,6 +49,7 @@ frm_S_dayReport::frm_S_dayReport(QWidget* parent)
     setWindowTitle(caption());
     buildFields();
     buildButtons();
+    buildLotGrid();
     layOutControls();
     connectControls();
     new DayReportStops(this);
@@ -72,6 +73,7 @@ void frm_S_dayReport::Form_Load() {
     // At the top-left corner, over the whole display like the work order list.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
+    lsSpreadInit();
     lsEquipButton();
     ButtonColor::set(btnDayReport, ButtonColor::selected());
     setLamp(false);

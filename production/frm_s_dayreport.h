@@ -8,6 +8,8 @@
 #include <array>
 
 class ClickableLabel;
+class SpreadView;
+class clsSpread;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -33,10 +35,21 @@ public:
 
     // Reloads the machine buttons and the job of lvEquipment_code and lblOp_seq_sub.
     void lsQuery();
-    // Material grid of the job (not part of this terminal yet: does nothing).
-    void lsBottomQuery() {}
-    // Lot assignment for the unsaved quantity (not part of this terminal yet: does nothing).
-    void lsTuip_Sum() {}
+    // The material grid "투입 LOT 선택": its layout, its rows from the product's bill of
+    // materials, and the lots and input quantities for the quantity not yet saved.
+    void lsSpreadInit();
+    void lsBottomQuery();
+    void lsTuip_Sum();
+    // First lot of the row's material; a split row below when that lot does not cover it.
+    void lsAutoLot(int argindex, int argIndex2, const QString& argEquipment_code);
+    // The next lot for a split row; false when the lots ran out and the split pass ends.
+    bool lsAutoLotCopy(int argindex, int argIndex2, const QString& argEquipment_code);
+    // "LOT 추가", "추가 취소" and the touch on a grid cell (grid column and row).
+    void btnLotAdd_Click();
+    void btnLotCancel_Click();
+    void sprLot_Click(int col, int row);
+    // The material grid's wrapper, for the ending and the lot selection screen.
+    clsSpread* lotSpread() const { return m_ssLot; }
 
     // The 5-second refresh: the totals of the whole work order line.
     void Timer2_Timer();
@@ -118,6 +131,8 @@ public:
     QPushButton* btnRun;
     QPushButton* btnJobCancel;
     QPushButton* btnForceEnd;
+    // Material grid.
+    SpreadView* sprLot;
     // Machine bar: text the machine name, property "Tag" its code.
     std::array<QPushButton*, kMachineButtons> btnEquipment{};
 
@@ -133,6 +148,9 @@ signals:
 
 private:
     void buildFields();
+    void buildLotGrid();
+    // Δgood + Δdefective: the quantity entered since the run was loaded.
+    qint64 unsavedQuantity() const;
     void buildButtons();
     void layOutControls();
     void connectControls();
@@ -165,4 +183,7 @@ private:
     void btnExit_Click();
 
     QString m_okSeen;
+    clsSpread* m_ssLot = nullptr;
+    // Position in a material's lot list at which a split row takes its next lot.
+    qint16 m_nextLot = 1;
 };

@@ -3,6 +3,8 @@
 
 #include "workorders/clickablelabel.h"
 
+#include "ui/common/spreadview.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -147,9 +149,8 @@ void frm_S_dayReport::buildButtons() {
         btnEquipment[std::size_t(i)] = b;
     }
     // Screens and actions this terminal does not have yet stay hidden rather than doing
-    // nothing: history screens, material lots, inspection.
-    for (QPushButton* b :
-         {btnBadList, btnBigadongList, btnJakupList, btnLotAdd, btnLotCancel, btnJajuTest})
+    // nothing: history screens, inspection.
+    for (QPushButton* b : {btnBadList, btnBigadongList, btnJakupList, btnJajuTest})
         b->hide();
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer2->setObjectName(QStringLiteral("Timer2"));
@@ -220,8 +221,9 @@ void frm_S_dayReport::layOutControls() {
     layout->addLayout(top);
     layout->addWidget(lblWC_name);
     layout->addLayout(job);
+    layout->addWidget(captionLabel(this, "투입 LOT 선택"));
+    layout->addWidget(sprLot, 1);
     layout->addLayout(autoBar);
-    layout->addStretch(1);
     layout->addLayout(actions);
     layout->addLayout(machines);
     resize(1024, 768);
