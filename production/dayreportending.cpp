@@ -6,8 +6,10 @@
 #include "core/platform/clock.h"
 #include "production/dayreportrules.h"
 #include "production/frm_s_dayreport.h"
+#include "ui/common/clsspread.h"
 #include "ui/common/frm_msg_001.h"
 #include "ui/common/frm_msg_004.h"
+#include "ui/common/spreadview.h"
 #include "workorders/clickablelabel.h"
 #include "workorders/frm_s_jakupjisi_list.h"
 
@@ -26,6 +28,16 @@ std::optional<qint32> int32Of(const QLabel* l) {
     return ok ? std::optional<qint32>(v) : std::nullopt;
 }
 
+// The material grid's rows, top to bottom.
+QList<DayReportEnding::MaterialCells> gridRows(const clsSpread* grid) {
+    QList<DayReportEnding::MaterialCells> rows;
+    for (int r = 1; grid && r <= grid->MaxRows(); ++r)
+        rows.append({grid->TextWithColID(QStringLiteral("제품코드"), r),
+                     grid->ValueWithColID(QStringLiteral("투입수량"), r).toString(),
+                     grid->TextWithColID(QStringLiteral("LOT NO"), r)});
+    return rows;
+}
+
 QString notANumber(const QString& what, const QString& text) {
     return what + QStringLiteral(" '") + text + QStringLiteral("'은(는) 숫자가 아닙니다.\n") +
            QStringLiteral("저장하지 않았습니다.");
@@ -34,6 +46,11 @@ QString notANumber(const QString& what, const QString& text) {
 
 DayReportEnding::DayReportEnding(frm_S_dayReport* report) : QObject(report), m_report(report) {
     setObjectName(QStringLiteral("DayReportEnding"));
+    m_rows = [report] { return gridRows(report->lotSpread()); };
+    m_clearGrid = [report] {
+        if (clsSpread* grid = report->lotSpread())
+            grid->SetMaxRows(0);
+    };
     connect(report->btnMiddleEnd, &QPushButton::clicked, this,
             &DayReportEnding::btnMiddleEnd_Click);
     connect(report->btnEnd, &QPushButton::clicked, this, &DayReportEnding::btnEnd_Click);

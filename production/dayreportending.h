@@ -27,8 +27,8 @@ public:
 
     explicit DayReportEnding(frm_S_dayReport* report);
 
-    // Where the material grid's rows come from, and how the grid is emptied; without them
-    // the job has no materials.
+    // Where the material rows come from and how they are emptied: the report screen's
+    // material grid unless replaced.
     void setMaterialGrid(MaterialRows rows, std::function<void()> clear);
 
     void btnMiddleEnd_Click();

@@ -2,11 +2,14 @@
 // the rows every table holds afterwards, the cleared fields, and a batch that fails as a
 // whole.
 #include "tests/production/productionfixture.h"
+#include "tests/support/qtprinters.h"
 
 #include "core/platform/clock.h"
 #include "production/dayreportending.h"
 #include "production/frm_s_dayreport.h"
+#include "ui/common/clsspread.h"
 #include "ui/common/screenlocator.h"
+#include "ui/common/spreadview.h"
 #include "workorders/clickablelabel.h"
 
 #include <QApplication>
@@ -37,7 +40,8 @@ protected:
         open(kRows);
         report = std::make_unique<frm_S_dayReport>();
         ending = report->findChild<DayReportEnding*>(QStringLiteral("DayReportEnding"));
-        ending->setMaterialGrid([this] { return materials; }, [this] { materials.clear(); });
+        if (stubGrid)
+            ending->setMaterialGrid([this] { return materials; }, [this] { materials.clear(); });
         loadJob(QStringLiteral("P"), QStringLiteral("반제품"), 100, 0);
         report->show();
     }
@@ -98,6 +102,7 @@ protected:
                      .arg(table));
     }
 
+    bool stubGrid = true;
     std::unique_ptr<frm_S_dayReport> report;
     DayReportEnding* ending = nullptr;
     QList<DayReportEnding::MaterialCells> materials;
@@ -159,6 +164,28 @@ TEST_F(DayReportEndingTest, MiddleEndPostsReceiptIssuesAndLotHistoryThenClearsTh
     EXPECT_TRUE(materials.isEmpty()) << "the material grid is emptied";
     EXPECT_FALSE(report->autoInput());
     EXPECT_TRUE(report->isVisible()) << "the screen stays open";
+}
+
+class DayReportEndingGridTest : public DayReportEndingTest {
+protected:
+    DayReportEndingGridTest() { stubGrid = false; }
+};
+
+TEST_F(DayReportEndingGridTest, TheMaterialGridsRowsArePostedAndTheGridEmptied) {
+    clsSpread* grid = report->lotSpread();
+    grid->SetMaxRows(2);
+    const char* const cells[][3] = {{"M1", "12", "L1"}, {"M1", "3", "L2"}};
+    for (int r = 0; r < 2; ++r) {
+        grid->TextWithColID(QStringLiteral("제품코드"), r + 1, QString::fromUtf8(cells[r][0]));
+        grid->TextWithColID(QStringLiteral("투입수량"), r + 1, QString::fromUtf8(cells[r][1]));
+        grid->TextWithColID(QStringLiteral("LOT NO"), r + 1, QString::fromUtf8(cells[r][2]));
+    }
+    report->btnMiddleEnd->click();
+    EXPECT_EQ(todaysMovements(QStringLiteral("S_PRODUCT_STORE")),
+              QStringLiteral("P|재공품추가|20240305/A|100|600;"
+                             "M1|재공품소모|L1|12|988;M1|재공품소모|L2|3|985"));
+    EXPECT_EQ(q(QStringLiteral("select culgo_lot_no from S_LOT_HISTORY")), QStringLiteral("L1;L2"));
+    EXPECT_EQ(grid->MaxRows(), 0);
 }
 
 TEST_F(DayReportEndingTest, FinishedProductEndMovesIntoFinishedGoodsAndClosesTheScreen) {

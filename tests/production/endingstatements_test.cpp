@@ -2,6 +2,8 @@
 // order of the whole batch for a semi-finished and a finished product.
 #include "production/endingstatements.h"
 
+#include "tests/support/qtprinters.h"
+
 #include <gtest/gtest.h>
 
 namespace {
