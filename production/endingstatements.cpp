@@ -82,8 +82,7 @@ QString movement(const Stock& s, const Movement& m) {
                      n(m.qty) + QStringLiteral("), "));
     else if (m.lowerIssue)
         line(&q, QStringLiteral("     isnull(C.jego_su -") + afterMinus(m.qty) +
-                     QStringLiteral(", - ") +
-                     n(m.qty) + QStringLiteral("), "));
+                     QStringLiteral(", - ") + n(m.qty) + QStringLiteral("), "));
     else
         line(&q, QStringLiteral("     isnull(C.jego_su-") + n(m.qty) + QStringLiteral(", - ") +
                      n(m.qty) + QStringLiteral("), "));
