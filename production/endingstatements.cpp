@@ -142,15 +142,19 @@ QString lotNumber(const QString& lineNo, const QString& shift) {
 
 QString balanceBlock(const QString& table, const QString& product, const QString& today,
                      const char* joinLine) {
+    // The reads are limited to the product's rows, so that the locks taken cover those rows
+    // alone rather than the whole ledger.
     const QString locked = table + QStringLiteral(" WITH (UPDLOCK, HOLDLOCK)");
     QString q;
     add(&q, {"From (  Select PRODUCT_CODE,", "   Max(reg_date) As reg_date"});
     line(&q, QStringLiteral(" From ") + locked);
     quoted(&q, "  Where reg_date <='", today, "'");
+    quoted(&q, "   And PRODUCT_CODE = '", product, "'");
     add(&q, {" Group by PRODUCT_CODE) A", " Join ( Select PRODUCT_CODE,reg_date,",
              "  Max(idx) As idx"});
     line(&q, QStringLiteral("  From ") + locked);
     quoted(&q, "  Where reg_date <= '", today, "'");
+    quoted(&q, "   And PRODUCT_CODE = '", product, "'");
     add(&q, {"  Group by PRODUCT_CODE,reg_date) B On A.PRODUCT_CODE = B.PRODUCT_CODE And "
              "A.reg_date = B.reg_date"});
     line(&q, QStringLiteral("Join ") + table +

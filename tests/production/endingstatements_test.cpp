@@ -55,11 +55,13 @@ TEST(EndingStatements, ReceiptAndIssueWithTheirBalanceBlocks) {
         "   Max(reg_date) As reg_date",
         " From S_PRODUCT_STORE WITH (UPDLOCK, HOLDLOCK)",
         "  Where reg_date <='2024-03-05'",
+        "   And PRODUCT_CODE = '%1'",
         " Group by PRODUCT_CODE) A",
         " Join ( Select PRODUCT_CODE,reg_date,",
         "  Max(idx) As idx",
         "  From S_PRODUCT_STORE WITH (UPDLOCK, HOLDLOCK)",
         "  Where reg_date <= '2024-03-05'",
+        "   And PRODUCT_CODE = '%1'",
         "  Group by PRODUCT_CODE,reg_date) B On A.PRODUCT_CODE = B.PRODUCT_CODE And A.reg_date = "
         "B.reg_date",
         "Join S_PRODUCT_STORE C WITH (UPDLOCK, HOLDLOCK) On B.idx = C.idx"};
@@ -93,7 +95,7 @@ TEST(EndingStatements, ReceiptAndIssueWithTheirBalanceBlocks) {
                      "    substring(convert(varchar, getdate(), 121),1,10),",
                      "    replace(convert(varchar, getdate(), 108),':',''),",
                      "    'U1'"}) +
-                  blockText +
+                  blockText.arg(QStringLiteral("P1")) +
                   lines({"RIGHT jOIN B_PRODUCT_MASTER AA  ON A.PRODUCT_CODE = AA.PRODUCT_CODE",
                          " WHERE AA.PRODUCT_CODE = 'P1'"}));
     EXPECT_EQ(batch[3], lines({" Update S_PRODUCT_STORE", " Set Jego_Su = Jego_Su - 0",
@@ -125,7 +127,7 @@ TEST(EndingStatements, ReceiptAndIssueWithTheirBalanceBlocks) {
                      "    substring(convert(varchar, getdate(), 121),1,10),",
                      "    replace(convert(varchar, getdate(), 108),':',''),",
                      "    'U1'"}) +
-                  blockText +
+                  blockText.arg(QStringLiteral("M''1")) +
                   lines({"RIGHT JOIN B_PRODUCT_MASTER AA  ON A.PRODUCT_CODE = AA.PRODUCT_CODE",
                          " WHERE AA.PRODUCT_CODE = 'M''1'"}));
     EXPECT_EQ(batch[5], lines({"INSERT INTO S_LOT_HISTORY",
