@@ -50,6 +50,13 @@ qint64 fieldNumber(const QLabel* l) {
     return DayReportRules::number(l->text()).value_or(0);
 }
 
+// A lot number as the grid shows it: stock kept without a lot number is lot "0", so a row
+// that took it is never found again as a row without a lot.
+QString lotNumber(const QVariant& v) {
+    const QString no = v.toString();
+    return no.isEmpty() ? QStringLiteral("0") : no;
+}
+
 struct Lot {
     QString no;
     double stock = 0;
@@ -122,6 +129,14 @@ void frm_S_dayReport::lsTuip_Sum() {
     }
     if (unsavedQuantity() == 0)
         return;
+    lotSplitPass();
+    for (int r = 1; r <= m_ssLot->MaxRows(); ++r) {
+        int key = 1;
+        m_ssLot->KeyUpdateChk(key, r, this);
+    }
+}
+
+void frm_S_dayReport::lotSplitPass() {
     m_nextLot = 1;
     for (;;) {
         int row = 0;
@@ -131,10 +146,6 @@ void frm_S_dayReport::lsTuip_Sum() {
         if (row == 0 || !lsAutoLotCopy(row, m_ssLot->ActiveRow(), lvEquipment_code))
             break;
     }
-    for (int r = 1; r <= m_ssLot->MaxRows(); ++r) {
-        int key = 1;
-        m_ssLot->KeyUpdateChk(key, r, this);
-    }
 }
 
 void frm_S_dayReport::lsAutoLot(int argindex, int /*argIndex2*/,
@@ -143,7 +154,7 @@ void frm_S_dayReport::lsAutoLot(int argindex, int /*argIndex2*/,
     const double need = numberOf(m_ssLot->ValueWithColID(kUsage, r)) * double(unsavedQuantity());
     const QString material = m_ssLot->TextWithColID(kMaterial, r);
     if (gfOPEN_RS(LotSql::firstLot(material, today()), false, caption())) {
-        const QString lot = gRs->field(0).toString();
+        const QString lot = lotNumber(gRs->field(0));
         const double stock = numberOf(gRs->field(1));
         m_ssLot->TextWithColID(kLot, r, lot);
         m_ssLot->ValueWithColID(kStock, r, cut(stock));
@@ -179,7 +190,7 @@ bool frm_S_dayReport::lsAutoLotCopy(int argindex, int /*argIndex2*/,
     QList<Lot> lots;
     if (gfOPEN_RS(LotSql::lotList(material, today()), false, caption()))
         for (; !gRs->eof(); gRs->moveNext())
-            lots.append({gRs->field(0).toString(), numberOf(gRs->field(1))});
+            lots.append({lotNumber(gRs->field(0)), numberOf(gRs->field(1))});
     closeRs();
 
     const auto noLot = [&] {
@@ -276,6 +287,8 @@ void frm_S_dayReport::sprLot_Click(int col, int row) {
         if (!typed.isEmpty() && ok)
             m_ssLot->ValueWithColID(kInput, m_ssLot->ActiveRow(), cut(v));
     } else if (id == kLot) {
+        // The chosen lot goes to the active row: the touched one.
+        m_ssLot->SetFocus(col, row);
         frm_S_lot_select picker(this);
         picker.lsProductCode(m_ssLot->TextWithColID(kMaterial, row),
                              m_ssLot->TextWithColID(kLot, row), lblOp_seq_sub->text(), QString());

@@ -40,6 +40,8 @@ public:
     void lsSpreadInit();
     void lsBottomQuery();
     void lsTuip_Sum();
+    // The split pass: each row without a lot takes the next lot, until none is left without.
+    void lotSplitPass();
     // First lot of the row's material; a split row below when that lot does not cover it.
     void lsAutoLot(int argindex, int argIndex2, const QString& argEquipment_code);
     // The next lot for a split row; false when the lots ran out and the split pass ends.

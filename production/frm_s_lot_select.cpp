@@ -12,6 +12,8 @@
 #include "ui/common/spreadcelltype.h"
 #include "ui/common/spreadview.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -57,8 +59,11 @@ frm_S_lot_select::frm_S_lot_select(frm_S_dayReport* report)
     // A scanner types like a keyboard: only the barcode box ever takes the keys, whatever
     // was touched last.
     for (QWidget* w : {static_cast<QWidget*>(ss), static_cast<QWidget*>(cmdSave),
-                       static_cast<QWidget*>(Command14)})
+                       static_cast<QWidget*>(Command14)}) {
         w->setFocusPolicy(Qt::NoFocus);
+        w->installEventFilter(this);
+    }
+    ss->viewport()->installEventFilter(this);
     m_ss->Spr(ss);
     layOut();
     connect(txtBarcode, &QLineEdit::textEdited, this, [this] { gfIME_ENGLISH(ss); });
@@ -68,6 +73,15 @@ frm_S_lot_select::frm_S_lot_select(frm_S_dayReport* report)
 }
 
 frm_S_lot_select::~frm_S_lot_select() = default;
+
+bool frm_S_lot_select::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != txtBarcode &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        QCoreApplication::sendEvent(txtBarcode, event);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
 
 void frm_S_lot_select::lsProductCode(const QString& argProductCode, const QString& argLot_no,
                                      const QString& argOpSeqSub, const QString& /*argUnused*/) {
@@ -197,11 +211,12 @@ bool frm_S_lot_select::olderLotAccepted(const QString& lot) {
 }
 
 void frm_S_lot_select::cmdSave_Click() {
+    // Without a chosen row there is no lot to check or to take.
     const int row = m_ss->ActiveRow();
-    const QString lot = row >= 1 ? m_ss->TextWithColID(kLot, row) : QString();
-    if (!olderLotAccepted(lot))
-        return;
     if (row < 1 || row > m_ss->MaxRows())
+        return;
+    const QString lot = m_ss->TextWithColID(kLot, row);
+    if (!olderLotAccepted(lot))
         return;
     const QVariant qty = m_ss->ValueWithColID(kQty, row);
     writeLot(lot, &qty);

@@ -40,6 +40,10 @@ public:
     QLabel* lblMaterial_code;
     QLabel* lblLot_no;
 
+protected:
+    // Keys typed anywhere on the screen go to the barcode box.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void layOut();
     void declareGrid();

@@ -87,3 +87,28 @@ TEST_F(TerminalReplayTest, SiteScriptLogsInOnTheChosenSite) {
     const ProgramRun r = replay("terminal_site.replay", QStringLiteral("--site"));
     EXPECT_EQ(r.status, 0) << r.err.toStdString() << r.out.toStdString();
 }
+
+TEST_F(TerminalReplayTest, LotsScriptSplitsScansAndAsksBeforeAYoungerLot) {
+    ASSERT_TRUE(gfDB_OPEN());
+    ASSERT_TRUE(gfEXEC_SQLS(
+        {QStringLiteral("INSERT INTO B_ABC (abc, abc_gubun) VALUES ('R', N'자재')"),
+         QStringLiteral("INSERT INTO B_PRODUCT_MASTER (product_code, pumbun, product_name, "
+                        "car_code, type, unit_code, abc) VALUES ('M1', 'PN-M1', N'강판', 'C1', "
+                        "N'원자재', 'KG', 'R')"),
+         QStringLiteral("INSERT INTO B_BOM (bom_code, high_bom_code, product_code, usage) VALUES "
+                        "('BA', NULL, 'A', 1)"),
+         QStringLiteral("INSERT INTO B_BOM (bom_code, high_bom_code, product_code, usage) VALUES "
+                        "('BA-1', 'BA', 'M1', 2)"),
+         QStringLiteral("INSERT INTO S_PRODUCT_STORE (product_code, lot_no, ipgo_su, culgo_su, "
+                        "reg_date) VALUES ('M1', 'L1', 150, 0, '2024-03-01')"),
+         QStringLiteral("INSERT INTO S_PRODUCT_STORE (product_code, lot_no, ipgo_su, culgo_su, "
+                        "reg_date) VALUES ('M1', 'L2', 100, 0, '2024-03-02')"),
+         QStringLiteral("INSERT INTO S_PRODUCT_STORE (product_code, lot_no, ipgo_su, culgo_su, "
+                        "reg_date) VALUES ('M1', 'L3', 40, 0, '2024-03-03')")},
+        QString()));
+    const ProgramRun r = replay("terminal_lots.replay", QStringLiteral("--terminal"));
+    ASSERT_EQ(r.status, 0) << r.err.toStdString() << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("message\tmessageBox\t입력오류\tLOT NO (L1) 가 먼저 "
+                                              "투입 되어야 합니다.")))
+        << r.out.toStdString();
+}
