@@ -4,6 +4,7 @@
 #include "core/moddb.h"
 #include "core/modip.h"
 #include "core/platform/clock.h"
+#include "production/dayreportending.h"
 #include "production/dayreportrules.h"
 #include "production/dayreportsql.h"
 #include "production/dayreportstops.h"
@@ -52,6 +53,7 @@ frm_S_dayReport::frm_S_dayReport(QWidget* parent)
     layOutControls();
     connectControls();
     new DayReportStops(this);
+    new DayReportEnding(this);
     Form_Load();
 }
 

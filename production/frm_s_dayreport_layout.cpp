@@ -149,9 +149,8 @@ void frm_S_dayReport::buildButtons() {
         btnEquipment[std::size_t(i)] = b;
     }
     // Screens and actions this terminal does not have yet stay hidden rather than doing
-    // nothing: history screens, job switch and ending, inspection.
-    for (QPushButton* b : {btnBadList, btnBigadongList, btnJakupList, btnJobSwitch, btnMiddleEnd,
-                           btnEnd, btnJajuTest, btnJobCancel, btnForceEnd})
+    // nothing: history screens, inspection.
+    for (QPushButton* b : {btnBadList, btnBigadongList, btnJakupList, btnJajuTest})
         b->hide();
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer2->setObjectName(QStringLiteral("Timer2"));
