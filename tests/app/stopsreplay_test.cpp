@@ -124,3 +124,49 @@ TEST_F(ShiftReplayTest, TheShiftsRowsAreWhatTheScreensWrite) {
     EXPECT_EQ(mesSql(QStringLiteral("SELECT bigadong FROM REAL_TIME WHERE equipment_code = 'E2'")),
               QStringLiteral("bigadong\nFALSE"));
 }
+
+namespace {
+// A job from start to end on the lots of two materials.
+class EndingReplayTest : public ShiftReplayTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        installProgram(QStringLiteral(MES_PROGRAM), readScript("terminal.sql") + QLatin1Char('\n') +
+                                                        readScript("terminal_ending.sql"));
+    }
+};
+} // namespace
+
+TEST_F(EndingReplayTest, BalancesFollowTheMovementsAndTheOutputLotLinksEveryConsumedLot) {
+    const ProgramRun r = run({QStringLiteral("--terminal"), QStringLiteral("--replay"),
+                              scriptFile("terminal_ending.replay"), QStringLiteral("--clock"),
+                              QStringLiteral("2024-03-05 09:30:00")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString() << r.out.toStdString();
+    // Every running balance is the sum of the product's movements up to its row.
+    for (const char* ledger : {"S_PRODUCT_STORE", "P_PRODUCT_STORE"})
+        EXPECT_EQ(mesSql(QStringLiteral("SELECT COUNT(*) AS wrong FROM %1 s WHERE s.jego_su <> "
+                                        "(SELECT SUM(ISNULL(t.ipgo_su, 0) - ISNULL(t.culgo_su, 0)) "
+                                        "FROM %1 t WHERE t.product_code = s.product_code AND "
+                                        "t.idx <= s.idx)")
+                             .arg(QString::fromLatin1(ledger))),
+                  QStringLiteral("wrong\n0"))
+            << ledger;
+    // The movements: the output received as work in process at the middle end and the end,
+    // each consumed lot issued (M1's second count split over two lots).
+    EXPECT_EQ(mesSql(QStringLiteral("SELECT product_code, lot_no, ISNULL(ipgo_su, 0) AS ipgo, "
+                                    "ISNULL(culgo_su, 0) AS culgo, jego_su FROM S_PRODUCT_STORE "
+                                    "WHERE idx > 4 ORDER BY idx")),
+              QStringLiteral("product_code\tlot_no\tipgo\tculgo\tjego_su\n"
+                             "A\t20240305/A\t60\t0\t60\nM1\tL1\t0\t120\t130\n"
+                             "M2\tK2\t0\t60\t120\nA\t20240305/A\t40\t0\t100\n"
+                             "M1\tL1\t0\t30\t100\nM1\tL2\t0\t50\t50\nM2\tK1\t0\t40\t80"));
+    // The output lot is linked to every consumed lot, once per issue.
+    EXPECT_EQ(mesSql(QStringLiteral("SELECT lot_no, culgo_product_code, culgo_lot_no FROM "
+                                    "S_LOT_HISTORY ORDER BY culgo_product_code, culgo_lot_no")),
+              QStringLiteral("lot_no\tculgo_product_code\tculgo_lot_no\n20240305/A\tM1\tL1\n"
+                             "20240305/A\tM1\tL1\n20240305/A\tM1\tL2\n20240305/A\tM2\tK1\n"
+                             "20240305/A\tM2\tK2"));
+    EXPECT_EQ(mesSql(QStringLiteral("SELECT end_yn, qty FROM B_JAKUPJISI_MASTER WHERE seq = "
+                                    "'20240305002001'")),
+              QStringLiteral("end_yn\tqty\n3\t100"));
+}
