@@ -4,14 +4,9 @@
 // to and including its row.
 #include "tests/production/productionfixture.h"
 #include "tests/support/qtprinters.h"
+#include "tests/support/terminalpair.h"
 
-#include <QDeadlineTimer>
 #include <QProcess>
-#include <QProcessEnvironment>
-
-#include <algorithm>
-#include <array>
-#include <memory>
 
 namespace {
 constexpr int kPerTerminal = 100;
@@ -44,75 +39,30 @@ QString wrongBalances(const char* table) {
 
 class EndConcurrencyTest : public ProductionFixture {
 protected:
-    void TearDown() override {
-        // A terminal still running after a failure is stopped by its own process id.
-        for (auto& p : terminals)
-            if (p && p->state() != QProcess::NotRunning) {
-                p->kill();
-                p->waitForFinished();
-            }
-        ProductionFixture::TearDown();
-    }
-
+    // Terminal i works on the jobs from number first on.
     QProcess& startTerminal(int i, int first) {
-        terminals[i] = std::make_unique<QProcess>();
-        QProcess& p = *terminals[i];
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        p.setProcessEnvironment(env);
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(QStringLiteral(PRODUCTION_END_LOAD_TERMINAL),
-                {folder(), gsDB_NAME, QString::number(first), QString::number(kPerTerminal)});
-        return p;
+        return terminals.start(
+            i, QStringLiteral(PRODUCTION_END_LOAD_TERMINAL),
+            {folder(), gsDB_NAME, QString::number(first), QString::number(kPerTerminal)});
     }
 
-    static bool awaitReady(QProcess& p, QByteArray* out) {
-        while (!out->contains("ready\n")) {
-            if (!p.waitForReadyRead(30000))
-                return false;
-            *out += p.readAllStandardOutput();
-        }
-        return true;
-    }
-
-    bool drainUntilFinished(std::array<QByteArray, 2>* out) {
-        const QDeadlineTimer deadline(300000);
-        auto running = [this] {
-            return std::any_of(terminals.begin(), terminals.end(),
-                               [](const auto& p) { return p->state() != QProcess::NotRunning; });
-        };
-        while (running() && !deadline.hasExpired())
-            for (int i = 0; i < 2; ++i) {
-                terminals[i]->waitForReadyRead(20);
-                (*out)[i] += terminals[i]->readAllStandardOutput();
-            }
-        for (int i = 0; i < 2; ++i)
-            (*out)[i] += terminals[i]->readAllStandardOutput();
-        return !running();
-    }
-
-    std::array<std::unique_ptr<QProcess>, 2> terminals;
+    TerminalPair terminals;
 };
 } // namespace
 
 TEST_F(EndConcurrencyTest, RunningBalancesStayRightWhenTwoTerminalsEndAtOnce) {
     open(fixture());
-    std::array<QByteArray, 2> out;
     for (int i = 0; i < 2; ++i) {
         QProcess& p = startTerminal(i, 1 + i * kPerTerminal);
         ASSERT_TRUE(p.waitForStarted()) << p.errorString().toStdString();
     }
     for (int i = 0; i < 2; ++i)
-        ASSERT_TRUE(awaitReady(*terminals[i], &out[i])) << out[i].toStdString();
-    for (auto& p : terminals) {
-        p->write("go\n");
-        p->waitForBytesWritten();
-        p->closeWriteChannel();
-    }
-    ASSERT_TRUE(drainUntilFinished(&out));
+        ASSERT_TRUE(terminals.awaitReady(i)) << terminals.out[i].toStdString();
+    terminals.releaseBoth();
+    ASSERT_TRUE(terminals.drainUntilFinished(300000));
     for (int i = 0; i < 2; ++i) {
-        const QString text = QString::fromUtf8(out[i]);
-        EXPECT_EQ(terminals[i]->exitCode(), 0) << text.toStdString();
+        const QString text = QString::fromUtf8(terminals.out[i]);
+        EXPECT_EQ(terminals[i].exitCode(), 0) << text.toStdString();
         EXPECT_EQ(text.count(QStringLiteral(" ok ")), kPerTerminal) << text.toStdString();
     }
     EXPECT_EQ(q(wrongBalances("S_PRODUCT_STORE")), QStringLiteral("0"));

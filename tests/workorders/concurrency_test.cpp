@@ -2,16 +2,11 @@
 // and create work orders of the same day at the same moment: every job and order number is
 // taken once, the numbers run without gaps, and no step fails, in particular none with the
 // database locked.
+#include "tests/support/terminalpair.h"
 #include "tests/workorders/workorderfixture.h"
 
-#include <QDeadlineTimer>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QRegularExpression>
-
-#include <algorithm>
-#include <array>
-#include <memory>
 
 namespace {
 constexpr int kPerTerminal = 200;
@@ -37,82 +32,34 @@ QString fixture() {
 
 class ConcurrencyTest : public WorkOrderFixture {
 protected:
-    void TearDown() override {
-        // A terminal still running after a failure is stopped by its own process id.
-        for (auto& p : terminals)
-            if (p && p->state() != QProcess::NotRunning) {
-                p->kill();
-                p->waitForFinished();
-            }
-        WorkOrderFixture::TearDown();
-    }
-
+    // Terminal i works on the jobs from number first on.
     QProcess& startTerminal(int i, int first) {
-        terminals[i] = std::make_unique<QProcess>();
-        QProcess& p = *terminals[i];
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        p.setProcessEnvironment(env);
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(QStringLiteral(WORKORDERS_LOAD_TERMINAL),
-                {folder(), gsDB_NAME, QString::number(first), QString::number(kPerTerminal)});
-        return p;
+        return terminals.start(
+            i, QStringLiteral(WORKORDERS_LOAD_TERMINAL),
+            {folder(), gsDB_NAME, QString::number(first), QString::number(kPerTerminal)});
     }
 
-    // Reads the terminal's output up to its "ready" line.
-    static bool awaitReady(QProcess& p, QByteArray* out) {
-        while (!out->contains("ready\n")) {
-            if (!p.waitForReadyRead(30000))
-                return false;
-            *out += p.readAllStandardOutput();
-        }
-        return true;
-    }
-
-    // Reads both terminals' output while they run, so that neither blocks on a full pipe;
-    // false when they are still running at the deadline.
-    bool drainUntilFinished(std::array<QByteArray, 2>* out) {
-        const QDeadlineTimer deadline(120000);
-        auto running = [this] {
-            return std::any_of(terminals.begin(), terminals.end(),
-                               [](const auto& p) { return p->state() != QProcess::NotRunning; });
-        };
-        while (running() && !deadline.hasExpired())
-            for (int i = 0; i < 2; ++i) {
-                terminals[i]->waitForReadyRead(20);
-                (*out)[i] += terminals[i]->readAllStandardOutput();
-            }
-        for (int i = 0; i < 2; ++i)
-            (*out)[i] += terminals[i]->readAllStandardOutput();
-        return !running();
-    }
-
-    std::array<std::unique_ptr<QProcess>, 2> terminals;
+    TerminalPair terminals;
 };
 } // namespace
 
 TEST_F(ConcurrencyTest, TwoTerminalsNeverObtainTheSameNumber) {
     open(fixture());
-    std::array<QByteArray, 2> out;
     for (int i = 0; i < 2; ++i) {
         QProcess& p = startTerminal(i, 1 + i * kPerTerminal);
         ASSERT_TRUE(p.waitForStarted()) << p.errorString().toStdString();
     }
     for (int i = 0; i < 2; ++i)
-        ASSERT_TRUE(awaitReady(*terminals[i], &out[i]))
-            << out[i].toStdString() << terminals[i]->readAllStandardError().toStdString();
+        ASSERT_TRUE(terminals.awaitReady(i))
+            << terminals.out[i].toStdString() << terminals[i].readAllStandardError().toStdString();
     // Both are told to begin at once (each write reaches its pipe before either is waited for).
-    for (auto& p : terminals) {
-        p->write("go\n");
-        p->waitForBytesWritten();
-        p->closeWriteChannel();
-    }
-    ASSERT_TRUE(drainUntilFinished(&out));
+    terminals.releaseBoth();
+    ASSERT_TRUE(terminals.drainUntilFinished(120000));
     for (int i = 0; i < 2; ++i) {
-        const QProcess& p = *terminals[i];
+        const QProcess& p = terminals[i];
         EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(p.exitCode(), 0);
-        const QString text = QString::fromUtf8(out[i]);
+        const QString text = QString::fromUtf8(terminals.out[i]);
         EXPECT_FALSE(text.contains(QStringLiteral("locked"), Qt::CaseInsensitive))
             << text.toStdString();
         EXPECT_FALSE(text.contains(QStringLiteral(" failed"))) << text.toStdString();

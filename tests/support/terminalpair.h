@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+
+// Two load terminals (helper programs) on one database for the concurrency tests: each is
+// started, reports "ready", is released with "go" at the same moment as the other, and is
+// read while it runs. Processes still running at the end are stopped by their own ids.
+class TerminalPair {
+public:
+    ~TerminalPair();
+
+    // Starts terminal i (0 or 1) headless with the given program and arguments.
+    QProcess& start(int i, const QString& program, const QStringList& arguments);
+    // Reads terminal i's output up to its "ready" line into out[i].
+    bool awaitReady(int i);
+    // Writes "go" to both, each reaching its pipe before either is waited for.
+    void releaseBoth();
+    // Reads both outputs while they run, so that neither blocks on a full pipe; false when
+    // they are still running at the deadline.
+    bool drainUntilFinished(int deadlineMs);
+
+    QProcess& operator[](int i) { return *m_terminals[size_t(i)]; }
+    std::array<QByteArray, 2> out;
+
+private:
+    bool running() const;
+
+    std::array<std::unique_ptr<QProcess>, 2> m_terminals;
+};
