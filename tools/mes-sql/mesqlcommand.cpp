@@ -60,9 +60,12 @@ int MesSqlCommand::run(const QStringList& args, FILE* in, FILE* out, FILE* err) 
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (a == u"--db" && hasValue) {
+        // A file name or time never starts with "--": that is the next option, which would
+        // otherwise become the name of a new database file.
+        const bool hasOptionValue = hasValue && !args[i + 1].startsWith(QLatin1String("--"));
+        if (a == u"--db" && hasOptionValue) {
             db = args[++i];
-        } else if (a == u"--now" && hasValue) {
+        } else if (a == u"--now" && hasOptionValue) {
             now = args[++i];
         } else if (a == u"-e" && hasValue) {
             text = args[++i];

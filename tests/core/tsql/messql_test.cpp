@@ -1,6 +1,7 @@
 #include "core/platform/clock.h"
 #include "tools/mes-sql/mesqlcommand.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -67,4 +68,10 @@ TEST(MesSql, SeedsQueriesAndReportsErrors) {
              QStringLiteral("SELECT TOP 1 k FROM T")});
     EXPECT_EQ(o.out, QStringLiteral("SELECT \"k\" AS \"k\" FROM \"T\" LIMIT 1;\n"));
     EXPECT_EQ(run({QStringLiteral("--now"), QStringLiteral("x")}).code, 2);
+    // A missing file name is refused, not taken from the next option.
+    EXPECT_EQ(run({QStringLiteral("--db"), QStringLiteral("--translate"), QStringLiteral("-e"),
+                   QStringLiteral("SELECT 1")})
+                  .code,
+              2);
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("--translate")));
 }
