@@ -8,26 +8,24 @@
 //   production_end_load_terminal <program folder> <database name> <first job> <count>
 //
 // Job n is run R<nnnn> on line 20240305<nnnn>, with 10 good pieces of which none are saved.
-#include "core/localsettings.h"
 #include "core/modbas.h"
 #include "core/moddb.h"
 #include "core/notifier.h"
-#include "core/platform/apppaths.h"
-#include "core/platform/clock.h"
 #include "production/dayreportending.h"
 #include "production/frm_s_dayreport.h"
+#include "tests/support/sampleprogram.h"
 #include "ui/common/modal.h"
 #include "workorders/clickablelabel.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include <cstdio>
 #include <iostream>
 #include <string>
+
+#include <cstdio>
 
 namespace {
 QStringList g_shown; // messages of the current job
@@ -86,19 +84,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() != 5) {
-        std::fprintf(stderr, "usage: %s <program folder> <database> <first job> <count>\n",
-                     argv[0]);
+    int first = 0;
+    int count = 0;
+    if (!SampleProgram::setUpLoadTerminal(app.arguments(), "job", &first, &count))
         return 2;
-    }
-    const int first = args[3].toInt(), count = args[4].toInt();
-    AppPaths::setProgramFolder(args[1]);
-    LocalSettings::current().backend = QStringLiteral("sqlite");
-    LocalSettings::current().dataFolder = QDir(args[1]).filePath(QStringLiteral("data"));
-    gsDB_NAME = args[2];
-    gsUSER_ID = QStringLiteral("T%1").arg(first);
-    Clock::setFixed(QDateTime(QDate(2024, 3, 5), QTime(10, 0, 0)));
     RecordingNotifier notifier;
     Notifier::install(&notifier);
     ScopedModalHandler scope(&answer);

@@ -9,12 +9,10 @@
 //
 // The orders are W0001, W0002, ... (seq + "-1"), dated 2024-03-04 on equipment R017, which
 // runs several jobs at once; new orders are for product A-100 in process P10 on R017.
-#include "core/localsettings.h"
 #include "core/modbas.h"
 #include "core/moddb.h"
 #include "core/notifier.h"
-#include "core/platform/apppaths.h"
-#include "core/platform/clock.h"
+#include "tests/support/sampleprogram.h"
 #include "ui/common/clsspread.h"
 #include "ui/common/modal.h"
 #include "ui/common/spreadview.h"
@@ -22,16 +20,16 @@
 #include "workorders/workorderactions.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextStream>
 
-#include <cstdio>
 #include <iostream>
 #include <string>
+
+#include <cstdio>
 
 namespace {
 QStringList g_shown; // messages of the current step
@@ -107,19 +105,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() != 5) {
-        std::fprintf(stderr, "usage: %s <program folder> <database> <first order> <count>\n",
-                     argv[0]);
+    int first = 0;
+    int count = 0;
+    if (!SampleProgram::setUpLoadTerminal(app.arguments(), "order", &first, &count))
         return 2;
-    }
-    const int first = args[3].toInt(), count = args[4].toInt();
-    AppPaths::setProgramFolder(args[1]);
-    LocalSettings::current().backend = QStringLiteral("sqlite");
-    LocalSettings::current().dataFolder = QDir(args[1]).filePath(QStringLiteral("data"));
-    gsDB_NAME = args[2];
-    gsUSER_ID = QStringLiteral("T%1").arg(first);
-    Clock::setFixed(QDateTime(QDate(2024, 3, 5), QTime(10, 0, 0)));
     PrintingNotifier notifier;
     Notifier::install(&notifier);
     ScopedModalHandler scope(&answer);

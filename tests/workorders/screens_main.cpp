@@ -1,43 +1,17 @@
 // Shows work order creation on a demo plant database, for the screenshot in docs/screenshots:
 //   workorders_screens frm_S_Jakup <empty folder>
 // The database is created in the folder from db/schema.sql and the demo plant of today.
-#include "core/data/sqliteconnection.h"
-#include "core/embeddeddialect.h"
-#include "core/localsettings.h"
 #include "core/modbas.h"
 #include "core/moddb.h"
-#include "core/platform/apppaths.h"
-#include "core/platform/clock.h"
-#include "db/dbscripts.h"
-#include "db/demoplant.h"
+#include "tests/support/sampleprogram.h"
 #include "ui/common/clsspread.h"
 #include "ui/common/spreadview.h"
 #include "workorders/frm_s_jakup.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 
 #include <cstdio>
-
-namespace {
-bool createDemoDatabase(const QString& folder) {
-    AppPaths::setProgramFolder(folder);
-    LocalSettings::current().backend = QStringLiteral("sqlite");
-    LocalSettings::current().dataFolder = QDir(folder).filePath(QStringLiteral("data"));
-    QDir(folder).mkpath(QStringLiteral("data"));
-    gsDB_NAME = QStringLiteral("demo");
-    SqliteConnection c(QString(), QString(), embeddedDialect());
-    c.setFile(SqliteConnection::fileFor(LocalSettings::current().dataFolder, gsDB_NAME));
-    c.setCreateIfMissing(true);
-    DbError e;
-    if (c.open(&e) && c.execute(DbScripts::schema(), nullptr, &e) &&
-        c.execute(DemoPlant::sql(Clock::today()), nullptr, &e))
-        return true;
-    std::fprintf(stderr, "%s\n", qPrintable(e.description));
-    return false;
-}
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -46,7 +20,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s frm_S_Jakup <empty folder>\n", argv[0]);
         return 2;
     }
-    if (!createDemoDatabase(args[2]) || !gfDB_OPEN())
+    if (!SampleProgram::createDemoDatabase(args[2]) || !gfDB_OPEN())
         return 1;
     gsUSER_ID = QStringLiteral("E01");
     frm_S_Jakup screen(nullptr);
