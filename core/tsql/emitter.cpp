@@ -1,5 +1,6 @@
 #include "core/tsql/emitter.h"
 
+#include "core/tsql/groupedderived.h"
 #include "core/tsql/sqlquote.h"
 
 #include "core/tsql/translateerror.h"
@@ -679,7 +680,8 @@ QString Emitter::query(const Query& q, const Scope* outer, std::vector<Col>* col
 }
 
 QString Emitter::select(const Select& s, const Scope* outer, std::vector<Col>* cols, bool topLevel,
-                        const std::vector<SqlType>* targetTypes, Scope* scopeOut) {
+                        const std::vector<SqlType>* targetTypes, Scope* scopeOut,
+                        const DerivedForm* form) {
     Scope scope;
     scope.outer = outer;
     QString from;
@@ -723,8 +725,24 @@ QString Emitter::select(const Select& s, const Scope* outer, std::vector<Col>* c
         cols->push_back({name, v.type});
     }
     out += from;
-    if (s.where)
+    const QString extraWhere = form ? form->extraWhere : QString();
+    if (s.where && !extraWhere.isEmpty())
+        out += QStringLiteral(" WHERE (") + expr(*s.where, scope).sql + QStringLiteral(") AND ") +
+               extraWhere;
+    else if (s.where)
         out += QStringLiteral(" WHERE ") + expr(*s.where, scope).sql;
+    else if (!extraWhere.isEmpty())
+        out += QStringLiteral(" WHERE ") + extraWhere;
+    // One group at most: without GROUP BY, SQLite reads a MIN or MAX from the end of an
+    // index range instead of walking it. Such a query always yields one row, so an empty
+    // input (its key NULL) is filtered out; LIMIT keeps that filter out of the inner query.
+    const int key = form ? grouped::singleGroupKeyItem(s) : -1;
+    if (key >= 0 && (*cols)[size_t(key)].type == SqlType::Text) {
+        if (scopeOut)
+            *scopeOut = std::move(scope);
+        return QStringLiteral("SELECT * FROM (") + out + QStringLiteral(" LIMIT 1) WHERE ") +
+               quoteName((*cols)[size_t(key)].name) + QStringLiteral(" IS NOT NULL");
+    }
     if (!s.groupBy.empty()) {
         out += QStringLiteral(" GROUP BY ");
         for (size_t i = 0; i < s.groupBy.size(); ++i) {
@@ -743,17 +761,85 @@ QString Emitter::select(const Select& s, const Scope* outer, std::vector<Col>* c
     return out;
 }
 
+QString Emitter::derivedQuery(const Query& q, const Scope* outer, std::vector<Col>* cols,
+                              const QString& extraWhere) {
+    if (q.arms.size() != 1 || !q.orderBy.empty() || q.arms[0].top)
+        return query(q, outer, cols, false);
+    const DerivedForm form{extraWhere};
+    return select(q.arms[0], outer, cols, false, nullptr, nullptr, &form);
+}
+
+SqlType Emitter::baseColumnType(const ObjectName& table, const QString& column) const {
+    QString schema;
+    tableName(table, &schema);
+    if (const TableInfo* info = m_catalog.table(schema, table.name))
+        for (const ColumnInfo& c : info->columns)
+            if (eq(c.name, column))
+                return c.type;
+    return SqlType::Unknown;
+}
+
+// A semi-join that limits the groups of a joined grouped derived table to the keys an
+// earlier derived table of the same FROM holds: SQLite then reads those groups by index
+// instead of grouping all the rows first. Only where the comparison it replaces is the same:
+// keys of one text or integer type on both sides (text columns carry the collation).
+QString Emitter::keyFilter(const Join& j, const std::vector<EmittedDerived>& derived,
+                           const Scope& scope, const Scope* outer) {
+    if (outer || (j.type != JoinType::Inner && j.type != JoinType::Left))
+        return QString();
+    const std::vector<grouped::KeyLink> links = grouped::keyLinks(*j.on, *j.right);
+    if (links.empty())
+        return QString();
+    const ObjectName& base = j.right->derived->arms[0].from[0].first->table;
+    for (const EmittedDerived& d : derived) {
+        const auto src = std::find_if(scope.sources.begin(), scope.sources.end(),
+                                      [&](const Source& s) { return eq(s.alias, d.alias); });
+        if (src == scope.sources.end())
+            continue;
+        QStringList keys;
+        QStringList columns;
+        for (const grouped::KeyLink& link : links) {
+            if (!eq(link.leftAlias, d.alias))
+                continue;
+            const auto col = std::find_if(src->cols.begin(), src->cols.end(), [&](const Col& c) {
+                return eq(c.name, link.leftColumn);
+            });
+            if (col == src->cols.end())
+                continue;
+            const SqlType type = baseColumnType(base, link.key->text);
+            if (col->type != type || (type != SqlType::Text && !isInteger(type)))
+                continue;
+            const Expr& k = *link.key;
+            keys << (k.qualifier.isEmpty()
+                         ? quoteName(k.text)
+                         : quoteName(k.qualifier) + QLatin1Char('.') + quoteName(k.text));
+            columns << quoteName(col->name);
+        }
+        if (keys.isEmpty())
+            continue;
+        const QString left = keys.size() == 1 ? keys[0]
+                                              : QLatin1Char('(') + keys.join(QStringLiteral(", ")) +
+                                                    QLatin1Char(')');
+        return left + QStringLiteral(" IN (SELECT ") + columns.join(QStringLiteral(", ")) +
+               QStringLiteral(" FROM (") + d.sql + QStringLiteral("))");
+    }
+    return QString();
+}
+
 QString Emitter::fromList(const std::vector<FromItem>& items, Scope& scope, const Scope* outer) {
     QString out;
+    std::vector<EmittedDerived> derived;
     for (size_t i = 0; i < items.size(); ++i) {
         const FromItem& item = items[i];
         if (i)
             out += QStringLiteral(", ");
-        out += tableRef(*item.first, scope, outer);
+        out += tableRef(*item.first, scope, outer, QString(), &derived);
         for (const Join& j : item.joins) {
             static const char* const names[] = {" JOIN ", " LEFT JOIN ", " RIGHT JOIN ",
                                                 " FULL JOIN ", " CROSS JOIN "};
-            out += QLatin1String(names[int(j.type)]) + tableRef(*j.right, scope, outer);
+            const QString filter = j.on ? keyFilter(j, derived, scope, outer) : QString();
+            out += QLatin1String(names[int(j.type)]) +
+                   tableRef(*j.right, scope, outer, filter, &derived);
             if (j.on)
                 out += QStringLiteral(" ON ") + expr(*j.on, scope).sql;
         }
@@ -761,13 +847,17 @@ QString Emitter::fromList(const std::vector<FromItem>& items, Scope& scope, cons
     return out;
 }
 
-QString Emitter::tableRef(const TableRef& t, Scope& scope, const Scope* outer) {
+QString Emitter::tableRef(const TableRef& t, Scope& scope, const Scope* outer,
+                          const QString& extraWhere, std::vector<EmittedDerived>* derived) {
     Source src;
     QString sql;
     if (t.derived) {
         std::vector<Col> cols;
-        sql = QLatin1Char('(') + query(*t.derived, outer, &cols, false) + QStringLiteral(") AS ") +
-              quoteName(t.alias);
+        const QString inner = t.pivot ? query(*t.derived, outer, &cols, false)
+                                      : derivedQuery(*t.derived, outer, &cols, extraWhere);
+        if (derived && !t.pivot)
+            derived->push_back({t.alias, inner});
+        sql = QLatin1Char('(') + inner + QStringLiteral(") AS ") + quoteName(t.alias);
         src.alias = t.alias;
         src.known = true;
         src.cols = std::move(cols);

@@ -65,10 +65,28 @@ public:
 private:
     QString query(const Query& q, const Scope* outer, std::vector<Col>* cols, bool topLevel,
                   const std::vector<SqlType>* targetTypes = nullptr);
+    // A derived table of a FROM: a condition added to its WHERE that leaves the join's
+    // result unchanged, and whether one group at most may be read without its GROUP BY.
+    struct DerivedForm {
+        QString extraWhere;
+    };
+    // A derived table already emitted in the FROM being built.
+    struct EmittedDerived {
+        QString alias;
+        QString sql;
+    };
     QString select(const Select& s, const Scope* outer, std::vector<Col>* cols, bool topLevel,
-                   const std::vector<SqlType>* targetTypes, Scope* scopeOut);
+                   const std::vector<SqlType>* targetTypes, Scope* scopeOut,
+                   const DerivedForm* form = nullptr);
+    QString derivedQuery(const Query& q, const Scope* outer, std::vector<Col>* cols,
+                         const QString& extraWhere);
     QString fromList(const std::vector<FromItem>& items, Scope& scope, const Scope* outer);
-    QString tableRef(const TableRef& t, Scope& scope, const Scope* outer);
+    QString tableRef(const TableRef& t, Scope& scope, const Scope* outer,
+                     const QString& extraWhere = QString(),
+                     std::vector<EmittedDerived>* derived = nullptr);
+    QString keyFilter(const Join& j, const std::vector<EmittedDerived>& derived, const Scope& scope,
+                      const Scope* outer);
+    SqlType baseColumnType(const ObjectName& table, const QString& column) const;
     QString pivot(const TableRef& t, QString innerSql, Source inner, Scope& scope);
     QString tableName(const ObjectName& n, QString* schema) const;
     Source tableSource(const ObjectName& n, const QString& alias);

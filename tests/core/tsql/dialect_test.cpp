@@ -244,6 +244,17 @@ TEST_F(TsqlDialectTest, StatementsOfOneShapeGiveTheResultsOfTheirOwnLiterals) {
          "SELECT n FROM T WHERE 1=1 -- AND d = '2024-03-05'\nAND s = '[a]b'", nullptr, "2"},
         {"SELECT n FROM T /* it's */ WHERE s = '[a]b'", "SELECT n FROM T /* it's */ WHERE s = 'ab'",
          nullptr, "1"},
+        // A grouped derived table read without its GROUP BY, and one filtered by another's
+        // keys, copy literals into the SQLite text more than once.
+        {"SELECT COUNT(*) FROM (SELECT s, MAX(n) AS m FROM T WHERE s = 'ab' GROUP BY s) A",
+         "SELECT COUNT(*) FROM (SELECT s, MAX(n) AS m FROM T WHERE s = 'zz' GROUP BY s) A", nullptr,
+         "0"},
+        {"SELECT B.c FROM (SELECT s, MAX(n) AS n FROM T WHERE s = 'ab' GROUP BY s) A JOIN (SELECT "
+         "s, n, COUNT(*) AS c FROM T WHERE s = 'ab' GROUP BY s, n) B ON A.s = B.s AND A.n = B.n",
+         "SELECT B.c FROM (SELECT s, MAX(n) AS n FROM T WHERE s = '[a]b' GROUP BY s) A JOIN "
+         "(SELECT s, n, COUNT(*) AS c FROM T WHERE s = '[a]b' GROUP BY s, n) B ON A.s = B.s AND "
+         "A.n = B.n",
+         nullptr, "1"},
         {"UPDATE T SET s = 'cd' WHERE n = 1", "UPDATE T SET s = 'it''s' WHERE n = 1",
          "SELECT s FROM T WHERE n = 1", "it's"},
     };

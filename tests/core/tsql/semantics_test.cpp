@@ -442,6 +442,34 @@ const Case kCases[] = {
      "OBJECT_ID('dbo.Missing') IS NULL THEN 0 ELSE 1 END",
      "1|0"},
 
+    // grouped derived tables read by index: the rows stay those of the grouping
+    {"one_group_found", "INSERT INTO T (n, s) VALUES (1, 'a'), (3, 'A'), (2, 'b')",
+     "SELECT COUNT(*), MAX(A.m) FROM (SELECT s, MAX(n) AS m FROM T WHERE s = 'a' GROUP BY s) A",
+     "1|3"},
+    {"one_group_none", "INSERT INTO T (n, s) VALUES (1, 'a')",
+     "SELECT COUNT(*) FROM (SELECT s, MAX(n) AS m FROM T WHERE s = 'z' GROUP BY s) A", "0"},
+    {"one_group_of_nulls", "INSERT INTO T (n, s) VALUES (NULL, 'a')",
+     "SELECT COUNT(*), MAX(A.m) FROM (SELECT s, MIN(n) AS m FROM T WHERE s = 'a' GROUP BY s) A",
+     "1|NULL"},
+    {"latest_row_of_a_product",
+     "CREATE TABLE L (idx int, p varchar(10), r varchar(10), q int)\nCREATE TABLE M (p "
+     "varchar(10))\nINSERT INTO M VALUES ('a'), ('c')\nINSERT INTO L VALUES (1, 'a', "
+     "'2024-03-01', 10), (2, 'A', '2024-03-04', 20), (3, 'a', '2024-03-04', 30), (4, 'a', "
+     "'2024-03-09', 40), (5, 'b', '2024-03-04', 50)",
+     "SELECT AA.p, ISNULL(C.q + 5, 5) FROM (SELECT p, MAX(r) AS r FROM L WHERE r <= '2024-03-05' "
+     "AND p = 'a' GROUP BY p) A JOIN (SELECT p, r, MAX(idx) AS idx FROM L WHERE r <= "
+     "'2024-03-05' AND p = 'a' GROUP BY p, r) B ON A.p = B.p AND A.r = B.r JOIN L C ON B.idx = "
+     "C.idx RIGHT JOIN M AA ON A.p = AA.p WHERE AA.p = 'a' UNION ALL SELECT AA.p, ISNULL(C.q + "
+     "5, 5) FROM (SELECT p, MAX(r) AS r FROM L WHERE r <= '2024-03-05' AND p = 'c' GROUP BY p) A "
+     "JOIN (SELECT p, r, MAX(idx) AS idx FROM L WHERE r <= '2024-03-05' AND p = 'c' GROUP BY p, "
+     "r) B ON A.p = B.p AND A.r = B.r JOIN L C ON B.idx = C.idx RIGHT JOIN M AA ON A.p = AA.p "
+     "WHERE AA.p = 'c'",
+     "a|35\nc|5"},
+    {"left_join_to_groups", "INSERT INTO T (n, s) VALUES (1, 'a'), (2, 'a'), (3, 'b'), (1, 'c')",
+     "SELECT A.s, B.c FROM (SELECT s, MAX(n) AS m FROM T GROUP BY s) A LEFT JOIN (SELECT s, "
+     "COUNT(*) AS c FROM T WHERE n > 1 GROUP BY s) B ON A.s = B.s ORDER BY A.s",
+     "a|1\nb|1\nc|NULL"},
+
     // names, comments, identity
     {"comments_not_in_strings", "", "SELECT '--x' AS a, 1 /* , 2 */ + 1 -- , 3", "--x|2"},
     {"misspelt_double_quoted_name_fails", "", "SELECT \"nosuch\" FROM T",

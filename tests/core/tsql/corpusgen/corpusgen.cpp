@@ -5,6 +5,7 @@
 #include "boards/boardstatements.h"
 #include "core/startup/frmsplash.h"
 #include "production/dayreportsql.h"
+#include "production/endingstatements.h"
 #include "production/workereditsql.h"
 #include "ui/common/frm_msg_003.h"
 #include "ui/common/jobstartsql.h"
@@ -62,6 +63,29 @@ QString orderInsert() {
     return JakupStatements::orderInsert(o);
 }
 
+// A middle end of the fixture's running job of semi-finished P1: 10 pieces in, three of
+// material M1 and two of P2 (which has no stock rows yet) out.
+QString endStockSave() {
+    EndingStatements::Stock s;
+    s.product = QStringLiteral("P1");
+    s.lineNo = kSeq;
+    s.runNo = kSeq;
+    s.deltaGood = 10;
+    s.processCode = QStringLiteral("0001");
+    s.machine = QStringLiteral("EQ1");
+    s.today = QStringLiteral("2024-03-05");
+    s.productClass = QStringLiteral("반제품");
+    s.shift = QStringLiteral("주간");
+    s.user = QStringLiteral("E01");
+    s.nowHms = QStringLiteral("103000");
+    QStringList batch;
+    EndingStatements::lsStockSave(s,
+                                  {{QStringLiteral("M1"), 3, QStringLiteral("L2")},
+                                   {QStringLiteral("P2"), 2, QStringLiteral("0")}},
+                                  &batch);
+    return batch.join(QLatin1Char('\n'));
+}
+
 const QString kProdNo = QStringLiteral("20240305001");
 // The fixture's terminal, serving EQ1.
 const QString kIp = QStringLiteral("10.0.0.5");
@@ -77,6 +101,7 @@ const Entry kEntries[] = {
     {"board_orders", [] { return BoardStatements::suju(kToday); }},
     {"board_production", [] { return BoardStatements::sangsan(kToday); }},
     {"cancel_order", [] { return WorkOrderStatements::cancelOrder(kProdNo, kSeq); }},
+    {"end_stock_save", endStockSave},
     {"count_order_totals", [] { return DayReportSql::lineTotals(kSeq); }},
     {"crew_size_set", [] { return WorkerEditSql::setCrewSize(QStringLiteral("3"), kSeq); }},
     {"continue_read_order", [] { return frm_MSG_003::orderStatement(kSeq); }},
