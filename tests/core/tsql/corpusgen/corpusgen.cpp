@@ -63,9 +63,9 @@ QString orderInsert() {
     return JakupStatements::orderInsert(o);
 }
 
-// A middle end of the fixture's running job of semi-finished P1: 10 pieces in, three of
-// material M1 and two of P2 (which has no stock rows yet) out.
-QString endStockSave() {
+// The stock issue of a material at a middle end of the fixture's running job of P1 (the
+// end batch runs its statements one by one): its balance builds on the material's latest row.
+QString endStockIssue(const QString& material) {
     EndingStatements::Stock s;
     s.product = QStringLiteral("P1");
     s.lineNo = kSeq;
@@ -79,11 +79,11 @@ QString endStockSave() {
     s.user = QStringLiteral("E01");
     s.nowHms = QStringLiteral("103000");
     QStringList batch;
-    EndingStatements::lsStockSave(s,
-                                  {{QStringLiteral("M1"), 3, QStringLiteral("L2")},
-                                   {QStringLiteral("P2"), 2, QStringLiteral("0")}},
-                                  &batch);
-    return batch.join(QLatin1Char('\n'));
+    EndingStatements::lsStockSave(s, {{material, 3, QStringLiteral("L2")}}, &batch);
+    for (const QString& statement : batch)
+        if (statement.contains(QStringLiteral("재공품소모")))
+            return statement;
+    return QString();
 }
 
 const QString kProdNo = QStringLiteral("20240305001");
@@ -101,7 +101,8 @@ const Entry kEntries[] = {
     {"board_orders", [] { return BoardStatements::suju(kToday); }},
     {"board_production", [] { return BoardStatements::sangsan(kToday); }},
     {"cancel_order", [] { return WorkOrderStatements::cancelOrder(kProdNo, kSeq); }},
-    {"end_stock_save", endStockSave},
+    {"end_stock_issue", [] { return endStockIssue(QStringLiteral("M1")); }},
+    {"end_stock_issue_first", [] { return endStockIssue(QStringLiteral("P2")); }},
     {"count_order_totals", [] { return DayReportSql::lineTotals(kSeq); }},
     {"crew_size_set", [] { return WorkerEditSql::setCrewSize(QStringLiteral("3"), kSeq); }},
     {"continue_read_order", [] { return frm_MSG_003::orderStatement(kSeq); }},
