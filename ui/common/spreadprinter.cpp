@@ -1,5 +1,6 @@
 #include "ui/common/spreadprinter.h"
 
+#include "ui/common/printtarget.h"
 #include "ui/common/spreadcelltype.h"
 #include "ui/common/spreadmodel.h"
 #include "ui/common/spreadpagelayout.h"
@@ -195,7 +196,7 @@ bool SpreadPrinter::print(const SpreadModel& model, const SpreadPageLayout& layo
     QPrinter printer(QPrinter::HighResolution);
     if (setupHook()) {
         setupHook()(printer);
-    } else if (QPrinterInfo::defaultPrinter().isNull()) {
+    } else if (!PrintTarget::applyPdf(printer) && QPrinterInfo::defaultPrinter().isNull()) {
         if (error)
             *error = QStringLiteral("no default printer");
         return false;

@@ -261,3 +261,21 @@ TEST(SpreadPrinterCodes, ExpandsSectionsPagesAndSizes) {
               QStringLiteral("3페이지 중 2페이지"));
 }
 } // namespace
+
+// Without a set-up, QT_PRINTER=pdf:FILE sends the pages to that file instead of a printer.
+TEST_F(ExportTest, PrintGoesToThePdfFileTheEnvironmentNames) {
+    twoHeaderGrid(3);
+    SpreadPrinter::setSetup(nullptr);
+    const QString file = path(QStringLiteral("named.pdf"));
+    const QByteArray previous = qgetenv("QT_PRINTER");
+    qputenv("QT_PRINTER", (QStringLiteral("pdf:") + file).toUtf8());
+    const bool printed =
+        spread->Excel_Print(screen.get(), QStringLiteral("제목"), QString(), QString(), 1);
+    if (previous.isNull())
+        qunsetenv("QT_PRINTER");
+    else
+        qputenv("QT_PRINTER", previous);
+    ASSERT_TRUE(printed);
+    EXPECT_TRUE(run(QStringLiteral("pdftotext"), {file, QStringLiteral("-")})
+                    .contains(QStringLiteral("P3")));
+}
