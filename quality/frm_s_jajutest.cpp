@@ -142,8 +142,7 @@ void frm_S_jajutest::ss_Click(int col, int row) {
     const int first = m_ss->ColumnNumber(QStringLiteral("x1"));
     if (row < 1 || first < 1 || col < first || col > m_ss->ColumnNumber(QStringLiteral("검사확인")))
         return;
-    m_keypad->showModal();
-    if (m_keypad->KEYPAD_no.isEmpty())
+    if (m_keypad->showModal() != QDialog::Accepted || m_keypad->KEYPAD_no.isEmpty())
         return;
     m_writing = true;
     m_ss->TextWithColID(m_ss->GetColID(col), row, m_keypad->KEYPAD_no);

@@ -7,6 +7,8 @@
 #include "ui/common/frmkey2_jaju.h"
 #include "workorders/clickablelabel.h"
 
+#include <QDialog>
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -51,8 +53,8 @@ void frm_S_test::lsQuery() {
 
 void frm_S_test::fieldClicked(ClickableLabel* f) {
     // A cancelled keypad empties the field.
-    m_keypad->showModal();
-    f->setText(m_keypad->KEYPAD_no);
+    const bool accepted = m_keypad->showModal() == QDialog::Accepted;
+    f->setText(accepted ? m_keypad->KEYPAD_no : QString());
 }
 
 QHash<QString, QString> frm_S_test::values() const {
