@@ -67,7 +67,7 @@ void frm_S_test::buildFields() {
         l->setFrameShape(QFrame::Box);
         l->setAlignment(Qt::AlignCenter);
         l->setMinimumSize(96, 44);
-        l->setStyleSheet(QStringLiteral("background: white;"));
+        l->setStyleSheet(QStringLiteral("background: white; font-size: 20px; font-weight: bold;"));
         m_fields.insert(column, l);
     }
 }
