@@ -85,7 +85,7 @@ void frm_S_jajutest::lsQuery() {
     m_writing = true;
     m_ss->SetbindRS(JajuTestStatements::sheetQuery(lblProduct_code->text(), lbl_seq->text(),
                                                    juyaCode(), dtptest_date->date()),
-                    objectName());
+                    caption());
     m_writing = false;
     loadPicture();
     lbl_employee->setText(m_ss->TextWithColID(QStringLiteral("검사자"), 1));

@@ -62,7 +62,7 @@ void frm_S_jajutest::btn_Savejaju_Click() {
     h.userId = gsUSER_ID;
     h.now = Clock::now();
     const QVariant count =
-        gfGET_VALUE(JajuTestStatements::sheetCount(h.productCode, h.juya, h.seq), objectName());
+        gfGET_VALUE(JajuTestStatements::sheetCount(h.productCode, h.juya, h.seq), caption());
     if (!count.isValid())
         return;
     const bool update = count.toLongLong() != 0;
@@ -70,7 +70,7 @@ void frm_S_jajutest::btn_Savejaju_Click() {
     bool written = false;
     if (!h.processNum.isEmpty()) {
         gsSQLs = sheetBatch(h, *m_ss, update);
-        written = gfEXEC_SQLS(gsSQLs, objectName());
+        written = gfEXEC_SQLS(gsSQLs, caption());
     } else {
         // A new number is read inside the save's transaction, so that two terminals saving
         // new sheets of the same date never take the same one.
@@ -87,7 +87,7 @@ void frm_S_jajutest::btn_Savejaju_Click() {
         };
         const NumberedBatch r = gfEXEC_SQLS_NUMBERED(
             JajuTestStatements::inspectionNumber(h.testDate, DailyNumber::Lock::Held), build,
-            objectName());
+            caption());
         written = r == NumberedBatch::Written;
         if (r == NumberedBatch::Refused)
             showWorkerMessage(number == DailyNumber::Check::Exhausted
@@ -124,7 +124,7 @@ void frm_S_jajutest::btn_deletejaju_Click() {
     const QString seq = lbl_seq->text();
     gsSQLs = {JajuTestStatements::headerDelete(testNum, product, juya, seq),
               JajuTestStatements::itemsDelete(testNum, product, juya, seq)};
-    if (!gfEXEC_SQLS(gsSQLs, objectName()))
+    if (!gfEXEC_SQLS(gsSQLs, caption()))
         return;
     showWorkerMessage(QStringLiteral("초중종검사가 삭제되었습니다."), this);
     close();

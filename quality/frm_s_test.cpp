@@ -38,8 +38,7 @@ void frm_S_test::Form_Load(const MouldJob& job) {
 }
 
 void frm_S_test::lsQuery() {
-    const bool found =
-        gfOPEN_RS(MoldTestStatements::load(lblOp_seq_sub->text()), false, objectName());
+    const bool found = gfOPEN_RS(MoldTestStatements::load(lblOp_seq_sub->text()), false, caption());
     for (const QString& column : MoldTestStatements::valueColumns()) {
         QString text;
         if (found && gRs.isOpen()) {
@@ -80,7 +79,7 @@ void frm_S_test::btnSave_Click() {
         return;
     const QString seq = lblOp_seq_sub->text();
     const QString date = lblDate->text();
-    const QVariant count = gfGET_VALUE(MoldTestStatements::count(seq, date), objectName());
+    const QVariant count = gfGET_VALUE(MoldTestStatements::count(seq, date), caption());
     if (!count.isValid())
         return;
     const qint64 n = count.toLongLong();
@@ -93,7 +92,7 @@ void frm_S_test::btnSave_Click() {
     }
     gsSQLs = {n == 1 ? MoldTestStatements::update(seq, date, values())
                      : MoldTestStatements::insert(seq, lblProduct_code->text(), date, values())};
-    if (!gfEXEC_SQLS(gsSQLs, objectName()))
+    if (!gfEXEC_SQLS(gsSQLs, caption()))
         return;
     showWorkerMessage(QStringLiteral("저장이 완료되었습니다."), this);
     close();
