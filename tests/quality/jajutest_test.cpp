@@ -6,6 +6,7 @@
 #include "quality/frm_s_jajutest.h"
 #include "quality/jajutestopening.h"
 #include "ui/common/clsspread.h"
+#include "ui/common/frmimgshow.h"
 #include "ui/common/spreadview.h"
 #include "workorders/clickablelabel.h"
 
@@ -139,6 +140,10 @@ TEST_F(JajutestTest, OpeningFillsTheSheetFromTheJobAndTheStandardInForce) {
     // The share is connected with the configured account and the picture is loaded.
     EXPECT_EQ(share.calls.value(0), QStringLiteral("\\\\files\\qc|qc|pw"));
     EXPECT_EQ(sheet->picture().size(), QSize(40, 20));
+    // A touch on the picture shows it in the viewer.
+    QTest::mouseClick(sheet->imgProduct, Qt::LeftButton);
+    ASSERT_NE(currentImageViewer(), nullptr);
+    currentImageViewer()->close();
     EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('/')).toStdString();
 }
 
@@ -281,4 +286,16 @@ TEST_F(JajutestTest, DeleteAsksFirst) {
                                "(SELECT COUNT(*) FROM Q_CHOJUNGJONGTEST_RESULT_SUB)")),
               QStringLiteral("0"));
     EXPECT_FALSE(sheet->isVisible());
+}
+
+TEST_F(JajutestTest, AFailingItemStatementWritesNoHeaderAndKeepsTheSheet) {
+    ASSERT_TRUE(openJob());
+    read(1, {u"12"_qs});
+    ASSERT_TRUE(gfEXEC_SQL(QStringLiteral("DROP TABLE Q_CHOJUNGJONGTEST_RESULT_SUB"), QString()));
+    sheet->btn_Savejaju_Click();
+    EXPECT_EQ(q(QStringLiteral("SELECT COUNT(*) FROM Q_CHOJUNGJONGTEST_RESULT")),
+              QStringLiteral("0"));
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(g()->TextWithColID(QStringLiteral("x1"), 1), QStringLiteral("12"));
+    EXPECT_FALSE(messages.contains(QStringLiteral("저장이 완료되었습니다.")));
 }
