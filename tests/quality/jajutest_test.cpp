@@ -299,3 +299,19 @@ TEST_F(JajutestTest, AFailingItemStatementWritesNoHeaderAndKeepsTheSheet) {
     EXPECT_EQ(g()->TextWithColID(QStringLiteral("x1"), 1), QStringLiteral("12"));
     EXPECT_FALSE(messages.contains(QStringLiteral("저장이 완료되었습니다.")));
 }
+
+TEST_F(JajutestTest, TheDaysNumbersUsedUpSaveNothing) {
+    ASSERT_TRUE(
+        gfEXEC_SQL(QStringLiteral("INSERT INTO Q_CHOJUNGJONGTEST_RESULT (seq, product_code, "
+                                  "process_num, process_juya, process_test_date) VALUES "
+                                  "('J0', 'A-100', '20240305999', 1, '2024-03-05')"),
+                   QString()));
+    ASSERT_TRUE(openJob());
+    read(1, {u"12"_qs});
+    sheet->btn_Savejaju_Click();
+    EXPECT_EQ(messages, QStringList{QStringLiteral("오늘의 초중종검사번호 999개를 모두 사용하여 "
+                                                   "더 등록할 수 없습니다.")});
+    EXPECT_EQ(q(QStringLiteral("SELECT COUNT(*) FROM Q_CHOJUNGJONGTEST_RESULT_SUB")),
+              QStringLiteral("0"));
+    EXPECT_TRUE(sheet->isVisible());
+}
