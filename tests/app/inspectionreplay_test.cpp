@@ -61,3 +61,18 @@ TEST_F(InspectionReplayTest, TheRunningJobsSheetWithAFailingReadingIsSaved) {
                              "QS-FG03-01-02|0.05|0.05|0.05|합격|20240305003;"
                              "QS-FG03-01-03|OK|OK|OK|합격|20240305003"));
 }
+
+TEST_F(InspectionReplayTest, TheRunningJobsMouldSheetIsSavedAfterARefusedText) {
+    const ProgramRun r = run({QStringLiteral("--terminal"), QStringLiteral("--replay"),
+                              scriptFile("terminal_mould.replay"), QStringLiteral("--clock"),
+                              QStringLiteral("2024-03-05 10:00:00")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString() << r.out.toStdString();
+    // One row of the line and day; the fields left empty are NULL.
+    EXPECT_EQ(
+        rows(QStringLiteral(
+            "SELECT op_seq_sub, product_code, test_date, cylinder1, "
+            "cylinder2, CASE WHEN cylinder3 IS NULL THEN 'NULL' END, "
+            "time_s_ju, CASE WHEN gadong_ya3 IS NULL THEN 'NULL' END FROM Q_MOLDTEST_RESULT WHERE "
+            "op_seq_sub = '20240305002001'")),
+        QStringLiteral("20240305002001|FG03|2024-03-05|215|220|NULL|3.5|NULL"));
+}
