@@ -95,10 +95,12 @@ void frm_S_jajutest::lsQuery() {
 }
 
 void frm_S_jajutest::loadPicture() {
+    // The reused sheet never keeps an earlier product's picture.
+    m_picture = QPixmap();
+    showPicture();
     if (m_ss->MaxRows() < 1)
         return;
     const QVariant path = gfGET_VALUE(JajuTestStatements::picturePath(lbltest_num->text()), {});
-    m_picture = QPixmap();
     bool loaded = path.isValid();
     if (loaded && !path.toString().isEmpty())
         loaded = m_picture.load(path.toString());
