@@ -4,6 +4,7 @@
 #include "core/platform/singleinstance.h"
 #include "core/startup/frmsplash.h"
 #include "production/reportopening.h"
+#include "quality/qualityopeners.h"
 #include "ui/common/widgetnotifier.h"
 #include "workorders/terminalrole.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     Notifier::install(&notifier);
     SingleInstance instance;
     ReportOpeningAction::registerOpener();
+    QualityOpeners::registerOpeners();
     FrmSplash::BoardOpener open = [&app] {
         ImgShowBoard* board = BoardCycle::ordersAndProduction(&app)->start();
         if (const QScreen* screen = QGuiApplication::primaryScreen())

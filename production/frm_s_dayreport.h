@@ -128,6 +128,7 @@ public:
     QPushButton* btnMiddleEnd;
     QPushButton* btnEnd;
     QPushButton* btnJajuTest;
+    QPushButton* btnMoldTest;
     QPushButton* btnBigadong;
     QPushButton* btnStop;
     QPushButton* btnRun;

@@ -1,5 +1,6 @@
 // The report screen's controls and their layout.
 #include "production/frm_s_dayreport.h"
+#include "production/inspectionopener.h"
 
 #include "workorders/clickablelabel.h"
 
@@ -132,6 +133,7 @@ void frm_S_dayReport::buildButtons() {
     btnMiddleEnd = button("btnMiddleEnd", "중간작업종료", 20);
     btnEnd = button("btnEnd", "작업종료", 20);
     btnJajuTest = button("btnJajuTest", "초중종검사 등록", 20);
+    btnMoldTest = button("btnMoldTest", "성형검사 등록", 20);
     btnBigadong = button("btnBigadong", "비가동 등록", 20);
     btnStop = button("btnStop", "설비정지", 20);
     btnRun = button("btnRun", "설비가동", 20);
@@ -149,9 +151,12 @@ void frm_S_dayReport::buildButtons() {
         btnEquipment[std::size_t(i)] = b;
     }
     // Screens and actions this terminal does not have yet stay hidden rather than doing
-    // nothing: history screens, inspection.
-    for (QPushButton* b : {btnBadList, btnBigadongList, btnJakupList, btnJajuTest})
+    // nothing: the history screens.
+    for (QPushButton* b : {btnBadList, btnBigadongList, btnJakupList})
         b->hide();
+    // The quality sheets are there when the program registered their openers.
+    btnJajuTest->setVisible(InspectionOpenerHook::isSet(InspectionOpenerHook::Sheet::Inspection));
+    btnMoldTest->setVisible(InspectionOpenerHook::isSet(InspectionOpenerHook::Sheet::Mould));
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer2->setObjectName(QStringLiteral("Timer2"));
 }
@@ -205,8 +210,8 @@ void frm_S_dayReport::layOutControls() {
     autoBar->addWidget(btnJobSwitch);
 
     auto* actions = new QHBoxLayout;
-    for (QPushButton* b : {btnMiddleEnd, btnEnd, btnJajuTest, btnBigadong, btnStop, btnRun,
-                           btnJobCancel, btnForceEnd})
+    for (QPushButton* b : {btnMiddleEnd, btnEnd, btnJajuTest, btnMoldTest, btnBigadong, btnStop,
+                           btnRun, btnJobCancel, btnForceEnd})
         actions->addWidget(b, 1);
 
     auto* machines = new QGridLayout;
@@ -246,6 +251,14 @@ void frm_S_dayReport::connectControls() {
     connect(btnExit, &QPushButton::clicked, this, [this] { btnExit_Click(); });
     connect(btnJakupJisi, &QPushButton::clicked, this, [this] { btnJakupJisi_Click(); });
     connect(btnBigadong, &QPushButton::clicked, this, [this] { emit bigadongRequested(); });
+    connect(btnJajuTest, &QPushButton::clicked, this, [this] {
+        if (!lblseq->text().isEmpty())
+            InspectionOpenerHook::open(InspectionOpenerHook::Sheet::Inspection, this);
+    });
+    connect(btnMoldTest, &QPushButton::clicked, this, [this] {
+        if (!lblseq->text().isEmpty())
+            InspectionOpenerHook::open(InspectionOpenerHook::Sheet::Mould, this);
+    });
     connect(btnStop, &QPushButton::clicked, this, [this] { emit stopRequested(); });
     connect(btnRun, &QPushButton::clicked, this, [this] { emit runRequested(); });
 }

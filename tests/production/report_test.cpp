@@ -3,6 +3,7 @@
 #include "core/platform/clock.h"
 #include "production/dayreportrules.h"
 #include "production/dayreportsql.h"
+#include "production/inspectionopener.h"
 #include "tests/production/reportfixture.h"
 #include "ui/common/clsspread.h"
 #include "ui/common/spreadview.h"
@@ -451,12 +452,38 @@ TEST_F(ReportTest, RefreshReadsTheLineTotals) {
     EXPECT_TRUE(windows.isEmpty());
 }
 
+TEST_F(ReportTest, QualitySheetButtonsCallTheirOpenersForAJobWithALine) {
+    using InspectionOpenerHook::Sheet;
+    QStringList opened;
+    const auto recorder = [&opened](const char* name) {
+        return [&opened, name](frm_S_dayReport* r) {
+            opened << QLatin1String(name) + QLatin1Char(' ') + r->lblseq->text();
+        };
+    };
+    InspectionOpenerHook::Opener previous[] = {
+        InspectionOpenerHook::set(Sheet::Inspection, recorder("inspection")),
+        InspectionOpenerHook::set(Sheet::Mould, recorder("mould"))};
+    {
+        frm_S_dayReport report;
+        EXPECT_FALSE(report.btnJajuTest->isHidden());
+        EXPECT_EQ(report.btnMoldTest->text(), QStringLiteral("성형검사 등록"));
+        EXPECT_FALSE(report.btnMoldTest->isHidden());
+        QTest::mouseClick(report.btnJajuTest, Qt::LeftButton);
+        report.lblseq->setText(QStringLiteral("L1"));
+        QTest::mouseClick(report.btnJajuTest, Qt::LeftButton);
+        QTest::mouseClick(report.btnMoldTest, Qt::LeftButton);
+    }
+    InspectionOpenerHook::set(Sheet::Inspection, previous[0]);
+    InspectionOpenerHook::set(Sheet::Mould, previous[1]);
+    EXPECT_EQ(opened, (QStringList{QStringLiteral("inspection L1"), QStringLiteral("mould L1")}));
+}
+
 TEST_F(ReportTest, NavigationAndExit) {
     createPlant();
     frm_S_dayReport* r = open();
     // Buttons of screens and actions this terminal does not have are not shown.
     for (const QPushButton* b :
-         {r->btnBadList, r->btnBigadongList, r->btnJakupList, r->btnJajuTest})
+         {r->btnBadList, r->btnBigadongList, r->btnJakupList, r->btnJajuTest, r->btnMoldTest})
         EXPECT_TRUE(b->isHidden()) << b->text().toStdString();
     for (const QPushButton* b :
          {r->btnExit, r->btnJakupJisi, r->btnDayReport, r->btnConnect, r->btnDisconnect,
