@@ -2,6 +2,7 @@
 #include "production/frm_s_dayreport.h"
 
 #include "workorders/clickablelabel.h"
+#include "workorders/historyopener.h"
 
 #include "ui/common/spreadview.h"
 
@@ -148,10 +149,11 @@ void frm_S_dayReport::buildButtons() {
         b->hide();
         btnEquipment[std::size_t(i)] = b;
     }
-    // Screens and actions this terminal does not have yet stay hidden rather than doing
-    // nothing: history screens, inspection.
-    for (QPushButton* b : {btnBadList, btnBigadongList, btnJakupList, btnJajuTest})
-        b->hide();
+    // Screens and actions this terminal does not have stay hidden rather than doing nothing:
+    // inspection, and the history screens until their opener is registered.
+    btnJajuTest->hide();
+    for (QPushButton* b : {btnBadList, btnBigadongList, btnJakupList})
+        b->setVisible(HistoryOpenerHook::isSet());
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer2->setObjectName(QStringLiteral("Timer2"));
 }
@@ -245,6 +247,13 @@ void frm_S_dayReport::connectControls() {
     connect(btnDisconnect, &QPushButton::clicked, this, [this] { btnDisconnect_Click(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { btnExit_Click(); });
     connect(btnJakupJisi, &QPushButton::clicked, this, [this] { btnJakupJisi_Click(); });
+    const std::pair<QPushButton*, HistoryScreen> history[] = {
+        {btnBadList, HistoryScreen::Defects},
+        {btnBigadongList, HistoryScreen::Downtime},
+        {btnJakupList, HistoryScreen::Results}};
+    for (const auto& [button, screen] : history)
+        connect(button, &QPushButton::clicked, this,
+                [screen = screen] { HistoryOpenerHook::open(screen); });
     connect(btnBigadong, &QPushButton::clicked, this, [this] { emit bigadongRequested(); });
     connect(btnStop, &QPushButton::clicked, this, [this] { emit stopRequested(); });
     connect(btnRun, &QPushButton::clicked, this, [this] { emit runRequested(); });
