@@ -4,6 +4,8 @@
 #include "boards/historysql.h"
 #include "core/modip.h"
 #include "core/platform/clock.h"
+#include "production/boxlabelgrid.h"
+#include "production/boxlabelprinter.h"
 #include "production/ticketprint.h"
 #include "ui/common/clsspread.h"
 #include "ui/common/spreadview.h"
@@ -30,23 +32,39 @@ frm_S_Report_Sangsan::frm_S_Report_Sangsan(QWidget* parent)
     actionRow()->addWidget(btn_gongjung, 1);
     connect(btn_gongjung, &QPushButton::clicked, this, [this] { btn_gongjung_Click(); });
     dtpSt_date->setDate(Clock::today());
+    connect(ss, &SpreadView::buttonClicked, this, [this](int col, int row, int down) {
+        BoxLabelGrid::buttonClicked(*spread(), col, row, down, caption());
+    });
+    connect(ss, &SpreadView::cellDoubleClicked, this,
+            [this](int col, int row) { BoxLabelGrid::correctCount(*spread(), col, row, this); });
     Form_Load();
 }
 
 void frm_S_Report_Sangsan::layOutGrid(clsSpread& ss) {
     HistoryGrids::layOutResults(ss);
+    // Without a label printer only the ticket is offered.
+    if (!BoxLabelPrinter::portConfigured())
+        return;
+    for (const char* id :
+         {"소포장수량", "소출력수", "바코드소포장", "대포장수량", "대출력수", "바코드대포장"})
+        ss.SetColHidden(ss.ColumnNumber(QString::fromUtf8(id)), false);
 }
 
 QString frm_S_Report_Sangsan::listSql() const {
     return HistorySql::results(dtpSt_date->date(), gfGET_LOCAL_IP(), extraFilter());
 }
 
-// The label button cells show their caption on every loaded row.
+// The label button cells show their caption on every loaded row; the box counts follow.
 void frm_S_Report_Sangsan::afterReload() {
     clsSpread* s = spread();
     for (int r = 1; r <= s->MaxRows(); ++r)
         for (const char* id : {"바코드소포장", "바코드대포장"})
             s->SetCellText(QString::fromUtf8(id), r, QStringLiteral("출력"));
+    lsSum();
+}
+
+void frm_S_Report_Sangsan::lsSum() {
+    BoxLabelGrid::lsSum(*spread());
 }
 
 void frm_S_Report_Sangsan::btn_gongjung_Click() {

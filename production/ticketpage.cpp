@@ -1,6 +1,6 @@
 #include "production/ticketpage.h"
 
-#include "production/ticketbarcode.h"
+#include "production/code39painter.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -91,7 +91,11 @@ QString valueOf(const QVariantMap& record, const QString& name) {
 void drawBarcode(QPainter& p, double dx, const QString& text) {
     const QRectF box = kBarcodeBox.translated(dx, 0);
     const QRectF bars(box.left(), box.top(), box.width(), 630 - box.top() - 20);
-    TicketBarcode::drawBars(p, bars, text);
+    // The asterisks are the start and stop characters the symbol adds itself.
+    QString data = text.trimmed();
+    if (data.startsWith(QLatin1Char('*')) && data.endsWith(QLatin1Char('*')) && data.size() > 1)
+        data = data.mid(1, data.size() - 2);
+    Code39Painter::paint(p, bars, data);
     const QRectF strip(box.left(), 630, 5100 - box.left() - 40, 270);
     double pt = 9;
     QFont f = font(pt, false, true);

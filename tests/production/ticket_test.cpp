@@ -2,7 +2,7 @@
 // it, the report pages rendered to a PDF file, and the Code 39 bars of its bar code.
 #include "core/modbas.h"
 #include "core/moddb.h"
-#include "production/ticketbarcode.h"
+#include "production/code39painter.h"
 #include "production/ticketprint.h"
 #include "production/ticketreport.h"
 #include "tests/workorders/terminalfixture.h"
@@ -191,13 +191,13 @@ TEST_F(TicketTest, EveryStagingRowPrintsAPageWithBothTickets) {
     }
 }
 
-TEST(TicketBarcodeTest, Code39BarsOfTheNumberBetweenStartAndStop) {
+TEST(Code39PainterTest, BarsOfTheNumberBetweenStartAndStopInsideQuietZones) {
     QImage image(2400, 100, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter p(&image);
-        ASSERT_TRUE(TicketBarcode::drawBars(p, QRectF(0, 0, 2400, 100),
-                                            QStringLiteral("*20130510001001*")));
+        ASSERT_TRUE(
+            Code39Painter::paint(p, QRectF(0, 0, 2400, 100), QStringLiteral("20130510001001")));
     }
     // Every Code 39 character has five bars: 14 digits, start and stop give 80.
     int bars = 0;
@@ -208,9 +208,10 @@ TEST(TicketBarcodeTest, Code39BarsOfTheNumberBetweenStartAndStop) {
         dark = d;
     }
     EXPECT_EQ(bars, 80);
-    EXPECT_EQ(qGray(image.pixel(0, 50)), 255) << "quiet zone before the start character";
+    for (int x : {0, 20, image.width() - 20, image.width() - 1})
+        EXPECT_EQ(qGray(image.pixel(x, 50)), 255) << "quiet zone at " << x;
     QImage blank(100, 100, QImage::Format_RGB32);
     QPainter p(&blank);
-    EXPECT_FALSE(TicketBarcode::drawBars(p, QRectF(0, 0, 100, 100), QStringLiteral("**")));
-    EXPECT_FALSE(TicketBarcode::drawBars(p, QRectF(0, 0, 100, 100), QStringLiteral("*a~b*")));
+    EXPECT_FALSE(Code39Painter::paint(p, QRectF(0, 0, 100, 100), QString()));
+    EXPECT_FALSE(Code39Painter::paint(p, QRectF(0, 0, 100, 100), QStringLiteral("a~b")));
 }
