@@ -16,6 +16,7 @@
 #include "workorders/frm_s_jakupjisi_list.h"
 
 #include <QDateEdit>
+#include <QFile>
 #include <QLabel>
 
 namespace {
@@ -252,4 +253,27 @@ TEST_F(HistoryTest, ExitEndsTheProgramOnlyOnExit) {
     answer = [](QDialog& d) { press(d, QStringLiteral("Command14")); };
     QTest::mouseClick(screen.btnExit, Qt::LeftButton);
     EXPECT_EQ(ends, QList<int>{0});
+}
+
+TEST_F(HistoryTest, LabelColumnsOfferedWithALabelPort) {
+    const QString port = path(QStringLiteral("ttyLabel"));
+    QFile(port).open(QIODevice::WriteOnly);
+    LocalSettings::current().labelPort = port;
+    frm_S_Report_Sangsan screen;
+    const clsSpread& s = *screen.spread();
+    const QStringList ids = {QStringLiteral("소포장수량"),   QStringLiteral("소출력수"),
+                             QStringLiteral("바코드소포장"), QStringLiteral("대포장수량"),
+                             QStringLiteral("대출력수"),     QStringLiteral("바코드대포장")};
+    for (const QString& id : ids)
+        EXPECT_FALSE(screen.ss->isColumnHidden(s.ColumnNumber(id) - 1)) << id.toStdString();
+    // The counts follow every reload: without pack quantities they are "0".
+    QTest::mouseClick(screen.btnFind, Qt::LeftButton);
+    EXPECT_EQ(rows(screen, ids), QStringList{QStringLiteral("|0|출력||0|출력")});
+    // A double touch on a count corrects it on the keypad.
+    answer = [](QDialog& d) {
+        press(d, QStringLiteral("cmd3"));
+        press(d, QStringLiteral("Command13"));
+    };
+    emit screen.ss->cellDoubleClicked(s.ColumnNumber(QStringLiteral("대출력수")), 1);
+    EXPECT_EQ(screen.spread()->TextWithColID(QStringLiteral("대출력수"), 1), QStringLiteral("3"));
 }
