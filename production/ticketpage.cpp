@@ -86,9 +86,9 @@ QString valueOf(const QVariantMap& record, const QString& name) {
     return record.value(name).toString();
 }
 
-// The bar code: bars above the run number strip, its text ("*number*") left of the run
-// number, shrunk until it fits there.
-void drawBarcode(QPainter& p, double dx, const QString& text) {
+// The bar code: bars above the run number strip, its text ("*number*") on the strip left of
+// the right-aligned run number (which ends at `runLeft`), shrunk until it fits there.
+void drawBarcode(QPainter& p, double dx, const QString& text, double runLeft) {
     const QRectF box = kBarcodeBox.translated(dx, 0);
     const QRectF bars(box.left(), box.top(), box.width(), 630 - box.top() - 20);
     // The asterisks are the start and stop characters the symbol adds itself.
@@ -96,11 +96,11 @@ void drawBarcode(QPainter& p, double dx, const QString& text) {
     if (data.startsWith(QLatin1Char('*')) && data.endsWith(QLatin1Char('*')) && data.size() > 1)
         data = data.mid(1, data.size() - 2);
     Code39Painter::paint(p, bars, data);
-    const QRectF strip(box.left(), 630, 5100 - box.left() - 40, 270);
+    const QRectF strip(box.left(), 630, std::max(0.0, runLeft - 60 - box.left()), 270);
     double pt = 9;
     QFont f = font(pt, false, true);
     while (pt > 4 && QFontMetricsF(f).horizontalAdvance(text) > strip.width())
-        f = font(pt -= 0.5, false, true);
+        f = font(pt -= 0.25, false, true);
     p.setFont(f);
     p.drawText(strip, int(Qt::AlignLeft | Qt::AlignVCenter), text);
 }
@@ -129,7 +129,10 @@ void drawTicket(QPainter& p, double dx, bool right, const QVariantMap& record) {
         p.setFont(font(t.pt));
         p.drawText(QRectF(t.x + dx, t.y, t.w, t.h), int(t.align | Qt::AlignVCenter), text);
     }
-    drawBarcode(p, dx, valueOf(record, QStringLiteral("바코드")));
+    const QString run =
+        valueOf(record, right ? QStringLiteral("세부전표번호2") : QStringLiteral("세부전표번호"));
+    const double runLeft = 5100 + 1950 + dx - QFontMetricsF(font(9)).horizontalAdvance(run);
+    drawBarcode(p, dx, valueOf(record, QStringLiteral("바코드")), runLeft);
 }
 } // namespace
 
