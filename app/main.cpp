@@ -1,5 +1,6 @@
 #include "app/scriptedstart.h"
 #include "boards/boardcycle.h"
+#include "boards/historyscreens.h"
 #include "boards/imgshowboard.h"
 #include "core/platform/singleinstance.h"
 #include "core/startup/frmsplash.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
     SingleInstance instance;
     ReportOpeningAction::registerOpener();
     QualityOpeners::registerOpeners();
+    HistoryScreens::registerOpener();
     FrmSplash::BoardOpener open = [&app] {
         ImgShowBoard* board = BoardCycle::ordersAndProduction(&app)->start();
         if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -6,6 +6,7 @@
 #include "core/platform/clock.h"
 #include "production/dayreportrules.h"
 #include "production/frm_s_dayreport.h"
+#include "production/frm_s_operation_sheet.h"
 #include "ui/common/clsspread.h"
 #include "ui/common/frm_msg_001.h"
 #include "ui/common/frm_msg_004.h"
@@ -183,10 +184,22 @@ void DayReportEnding::save(bool middle) {
     }
     tell(QStringLiteral("저장이 완료되었습니다."));
     r->setAutoInput(false);
+    offerMoveSheet();
     if (middle)
         clearJob();
     else
         showListAndClose();
+}
+
+void DayReportEnding::offerMoveSheet() {
+    const frm_S_dayReport* r = m_report;
+    if (r->lblLotno->text().isEmpty())
+        return;
+    frm_S_operation_sheet::offer({r->lblWC_name->text(), r->lblProduct_name->text(),
+                                  r->lblCar_code->text(), r->lblOk_Cnt->text(),
+                                  r->lblEmployee_name->text(), r->lblLotno->text(),
+                                  r->lblProduct_code->text(), Clock::now().date()},
+                                 m_report);
 }
 
 void DayReportEnding::clearJob() {

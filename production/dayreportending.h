@@ -52,6 +52,8 @@ private:
     // The screen's values for the batch; none (after telling the worker) when a quantity
     // does not read as a number.
     std::optional<Values> readValues(const QString& endState);
+    // After a saved end: the process move sheet of the run, when its lot is known.
+    void offerMoveSheet();
     void clearJob();
     void showListAndClose();
     void tell(const QString& text);

@@ -6,6 +6,7 @@
 #include "production/frm_s_dayreport.h"
 #include "production/machinestop.h"
 #include "workorders/clickablelabel.h"
+#include "workorders/historyopener.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -24,10 +25,10 @@ DayReportStops::DayReportStops(frm_S_dayReport* report) : QObject(report), m_rep
 }
 
 void DayReportStops::btnStop_Click() {
-    // The downtime history follows a stop once the history screens are part of the
-    // terminal; until then nothing is shown.
-    MachineStop::stop(job(m_report), {m_report->btnStop, m_report->btnRun}, m_report,
-                      m_report->objectName());
+    // The downtime history follows the stop, with all processes and fresh rows.
+    if (MachineStop::stop(job(m_report), {m_report->btnStop, m_report->btnRun}, m_report,
+                          m_report->objectName()))
+        HistoryOpenerHook::open(HistoryScreen::Downtime);
 }
 
 void DayReportStops::btnRun_Click() {

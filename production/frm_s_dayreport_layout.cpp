@@ -3,6 +3,7 @@
 #include "production/inspectionopener.h"
 
 #include "workorders/clickablelabel.h"
+#include "workorders/historyopener.h"
 
 #include "ui/common/spreadview.h"
 
@@ -150,13 +151,12 @@ void frm_S_dayReport::buildButtons() {
         b->hide();
         btnEquipment[std::size_t(i)] = b;
     }
-    // Screens and actions this terminal does not have yet stay hidden rather than doing
-    // nothing: the history screens.
-    for (QPushButton* b : {btnBadList, btnBigadongList, btnJakupList})
-        b->hide();
-    // The quality sheets are there when the program registered their openers.
+    // Screens this terminal does not have stay hidden rather than doing nothing: the quality
+    // sheets and the history screens are there when the program registered their openers.
     btnJajuTest->setVisible(InspectionOpenerHook::isSet(InspectionOpenerHook::Sheet::Inspection));
     btnMoldTest->setVisible(InspectionOpenerHook::isSet(InspectionOpenerHook::Sheet::Mould));
+    for (QPushButton* b : {btnBadList, btnBigadongList, btnJakupList})
+        b->setVisible(HistoryOpenerHook::isSet());
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer2->setObjectName(QStringLiteral("Timer2"));
 }
@@ -250,6 +250,13 @@ void frm_S_dayReport::connectControls() {
     connect(btnDisconnect, &QPushButton::clicked, this, [this] { btnDisconnect_Click(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { btnExit_Click(); });
     connect(btnJakupJisi, &QPushButton::clicked, this, [this] { btnJakupJisi_Click(); });
+    const std::pair<QPushButton*, HistoryScreen> history[] = {
+        {btnBadList, HistoryScreen::Defects},
+        {btnBigadongList, HistoryScreen::Downtime},
+        {btnJakupList, HistoryScreen::Results}};
+    for (const auto& [button, screen] : history)
+        connect(button, &QPushButton::clicked, this,
+                [screen = screen] { HistoryOpenerHook::open(screen); });
     connect(btnBigadong, &QPushButton::clicked, this, [this] { emit bigadongRequested(); });
     connect(btnJajuTest, &QPushButton::clicked, this, [this] {
         if (!lblseq->text().isEmpty())

@@ -10,6 +10,7 @@
 #include "ui/common/screenlocator.h"
 #include "ui/common/spreadview.h"
 #include "workorders/buttoncolor.h"
+#include "workorders/historyopener.h"
 #include "workorders/reportopener.h"
 #include "workorders/workorderactions.h"
 #include "workorders/workorderlistgrid.h"
@@ -132,11 +133,18 @@ void frm_S_jakupjisi_list::buildControls() {
         commandButton(QStringLiteral("btnBigadongList"), QStringLiteral("비가동내역"));
     btnJakupList = commandButton(QStringLiteral("btnJakupList"), QStringLiteral("실적내역"));
     btnExit = commandButton(QStringLiteral("btnExit"), QStringLiteral("종료"));
-    // The history screens are not part of the terminal yet, and the running-job screen only
-    // once its opener is registered: their buttons stay hidden rather than doing nothing.
+    // The history screens and the running-job screen are reached once their openers are
+    // registered: until then their buttons stay hidden rather than doing nothing.
     for (QPushButton* b : {btnBadList, btnBigadongList, btnJakupList})
-        b->hide();
+        b->setVisible(HistoryOpenerHook::isSet());
     btnDayReport->setVisible(ReportOpenerHook::isSet());
+    const std::pair<QPushButton*, HistoryScreen> history[] = {
+        {btnBadList, HistoryScreen::Defects},
+        {btnBigadongList, HistoryScreen::Downtime},
+        {btnJakupList, HistoryScreen::Results}};
+    for (const auto& [button, screen] : history)
+        connect(button, &QPushButton::clicked, this,
+                [screen = screen] { HistoryOpenerHook::open(screen); });
     connect(btnFind, &QPushButton::clicked, this, [this] { btnFind_Click(); });
     connect(btnJakupJisi, &QPushButton::clicked, this, [this] {
         show();

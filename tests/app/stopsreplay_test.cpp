@@ -170,3 +170,61 @@ TEST_F(EndingReplayTest, BalancesFollowTheMovementsAndTheOutputLotLinksEveryCons
                                     "'20240305002001'")),
               QStringLiteral("end_yn\tqty\n3\t100"));
 }
+
+namespace {
+// A finished run's history: the ticket printed to a PDF file and read back with pdftotext.
+class HistoryReplayTest : public ShiftReplayTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        installProgram(QStringLiteral(MES_PROGRAM), readScript("terminal.sql") + QLatin1Char('\n') +
+                                                        readScript("terminal_stops.sql") +
+                                                        QLatin1Char('\n') +
+                                                        readScript("terminal_history.sql"));
+        qputenv("QT_PRINTER",
+                (QStringLiteral("pdf:") + path(QStringLiteral("ticket.pdf"))).toUtf8());
+    }
+    void TearDown() override {
+        qunsetenv("QT_PRINTER");
+        ShiftReplayTest::TearDown();
+    }
+
+    QString pdfText() {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"),
+                {path(QStringLiteral("ticket.pdf")), QStringLiteral("-")});
+        if (!p.waitForFinished(30000)) {
+            p.kill();
+            p.waitForFinished();
+            return QString();
+        }
+        QString text = QString::fromUtf8(p.readAllStandardOutput());
+        text.removeIf([](QChar ch) { return ch.isSpace() || ch.unicode() < 0x20; });
+        return text;
+    }
+};
+} // namespace
+
+TEST_F(HistoryReplayTest, TheFinishedRunsTicketAndTodaysHistory) {
+    const ProgramRun r = run({QStringLiteral("--terminal"), QStringLiteral("--replay"),
+                              scriptFile("terminal_history.replay"), QStringLiteral("--clock"),
+                              QStringLiteral("2024-03-05 09:30:00")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString() << r.out.toStdString();
+    const QString run = QStringLiteral("20240305001001");
+    const QString lot = mesSql(QStringLiteral("SELECT lot_no FROM P_SANGSAN_MASTER WHERE "
+                                              "op_seq_sub = '") +
+                               run + QLatin1Char('\''));
+    ASSERT_TRUE(lot.startsWith(QStringLiteral("lot_no\n"))) << lot.toStdString();
+    // The staging row of the ticket, and its page with both tickets.
+    EXPECT_EQ(mesSql(QStringLiteral("SELECT COUNT(*) AS n, MAX(BarCode) AS b, MAX(op_seq_sub2) AS "
+                                    "o, MAX(Jakup_Date2) AS d FROM S_DATAREPORT1")),
+              QStringLiteral("n\tb\to\td\n1\t*%1*\t%1\t2024년 03월 05일").arg(run));
+    const QString text = pdfText();
+    EXPECT_EQ(text.count(QStringLiteral("부품식별표")), 2) << text.toStdString();
+    EXPECT_EQ(text.count(QStringLiteral("PN-A")), 2) << text.toStdString();
+    EXPECT_EQ(text.count(QStringLiteral("K5")), 4) << text.toStdString();
+    EXPECT_EQ(text.count(QStringLiteral("2024년03월05일")), 2) << text.toStdString();
+    EXPECT_EQ(text.count(lot.mid(7).remove(QLatin1Char(' '))), 2) << text.toStdString();
+    EXPECT_EQ(text.count(QStringLiteral("김작업")), 2) << text.toStdString();
+    EXPECT_TRUE(text.contains(QLatin1Char('*') + run + QLatin1Char('*'))) << text.toStdString();
+}

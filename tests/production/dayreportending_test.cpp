@@ -7,6 +7,7 @@
 #include "core/platform/clock.h"
 #include "production/dayreportending.h"
 #include "production/frm_s_dayreport.h"
+#include "production/frm_s_operation_sheet.h"
 #include "ui/common/clsspread.h"
 #include "ui/common/screenlocator.h"
 #include "ui/common/spreadview.h"
@@ -128,6 +129,31 @@ TEST_F(DayReportEndingTest, RefusedEndsWriteNothing) {
         EXPECT_EQ(allRows(), before) << c.message;
         EXPECT_EQ(report->lblOp_seq_sub->text(), kRun) << "the job stays shown";
     }
+}
+
+TEST_F(DayReportEndingTest, SavedEndsOfferTheRunsMoveSheetWithTheScreensValues) {
+    QStringList offered;
+    onScreen = [&offered](QDialog& d) {
+        auto* sheet = qobject_cast<frm_S_operation_sheet*>(&d);
+        ASSERT_NE(sheet, nullptr) << d.objectName().toStdString();
+        QStringList texts;
+        for (const OperationSheet::Cell& c : OperationSheet::cells(sheet->values()))
+            texts << OperationSheet::cellName(c) + QLatin1Char('=') + c.text;
+        offered << texts.join(QLatin1Char('|'));
+    };
+    report->lblWC_name->setText(QStringLiteral("프레스"));
+    report->lblCar_code->setText(QStringLiteral("C1"));
+    report->lblEmployee_name->setText(QStringLiteral("김작업"));
+    report->btnMiddleEnd->click();
+    EXPECT_EQ(offered, QStringList{QStringLiteral(
+                           "A1=공정이동표(공정명 :프레스)|B2=브라켓|B3=C1|B4=100EA|B5=김작업|"
+                           "B6=2024-03-05|B7=*20240305/A/P*|B8=20240305/A")});
+
+    // A refused end offers nothing.
+    offered.clear();
+    loadJob(QStringLiteral("F"), QStringLiteral("완제품"), 100, 0);
+    report->btnMiddleEnd->click();
+    EXPECT_TRUE(offered.isEmpty());
 }
 
 TEST_F(DayReportEndingTest, MiddleEndPostsReceiptIssuesAndLotHistoryThenClearsTheJob) {

@@ -181,7 +181,7 @@ TEST_F(WorkListTest, ListsTodaysAndYesterdaysOrdersAndOlderRunningOnesColouredBy
     list.Timer1_Timer();
     EXPECT_EQ(list.lblDate->text() + QLatin1Char(' ') + list.lblTime->text(),
               QStringLiteral("2024-03-06 00:00:01"));
-    // Screens that are not there yet have no button on the list.
+    // Screens whose openers are not registered have no button on the list.
     for (const QPushButton* b :
          {list.btnDayReport, list.btnBadList, list.btnBigadongList, list.btnJakupList})
         EXPECT_TRUE(b->isHidden()) << b->objectName().toStdString();

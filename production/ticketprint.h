@@ -1,0 +1,14 @@
+#pragma once
+
+#include "production/ticketstatements.h"
+
+#include <QString>
+
+class QWidget;
+
+// The process-move ticket of one finished run: the checks of the product and the run, the
+// staging row written into an emptied S_DATAREPORT1, then the ticket report shown on it.
+namespace TicketPrint {
+// location: the screen's location name for the database operations.
+void print(const TicketRow& row, const QString& location, QWidget* parent);
+} // namespace TicketPrint
