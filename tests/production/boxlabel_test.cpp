@@ -5,6 +5,7 @@
 #include "tests/support/testenv.h"
 
 #include "core/localsettings.h"
+#include "core/modbas.h"
 #include "core/moddb.h"
 #include "production/boxlabel.h"
 #include "production/boxlabelgrid.h"
@@ -147,6 +148,11 @@ TEST_F(BoxLabelTest, SmallLabelIsOneTextWithLineFeedsAndBigLabelThePiecesBackToB
     ASSERT_TRUE(print(Size::Small, small, pty.slavePath()));
     EXPECT_EQ(QString::fromLatin1(pty.readAll()),
               smallNineCharacters().join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    // The product was read with the quote of its code doubled.
+    EXPECT_EQ(gsSQL, QStringLiteral("\nSELECT  ISNULL(B_PM.product_name,''), "
+                                    "ISNULL(B_PM.pumbun,''), ISNULL(B_PM.culha_pumbun,'')\n"
+                                    "FROM B_PRODUCT_MASTER B_PM\n"
+                                    "WHERE B_PM.product_code = 'P''9'"));
 
     const BoxLabelRow big{u"1"_qs, u"200"_qs, u"P10"_qs, kRun};
     ASSERT_TRUE(print(Size::Big, big, pty.slavePath()));
