@@ -20,20 +20,7 @@ protected:
     }
 
     // The rows of a check, read with the mes-sql tool: cells joined by '|', rows by ';'.
-    QString rows(const QString& sql) const {
-        QProcess p;
-        p.start(QStringLiteral(MES_SQL_TOOL),
-                {QStringLiteral("--db"), dbFile(), QStringLiteral("-e"), sql});
-        if (!p.waitForFinished(60000))
-            return QStringLiteral("<mes-sql did not end>");
-        QStringList lines = QString::fromUtf8(p.readAllStandardOutput())
-                                .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        if (!lines.isEmpty())
-            lines.removeFirst(); // the column names
-        for (QString& l : lines)
-            l.replace(QLatin1Char('\t'), QLatin1Char('|'));
-        return lines.join(QLatin1Char(';'));
-    }
+    QString rows(const QString& sql) { return mesSqlRows(QStringLiteral(MES_SQL_TOOL), sql); }
 };
 } // namespace
 

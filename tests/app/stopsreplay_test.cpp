@@ -26,23 +26,6 @@ protected:
             readScript("terminal.sql") + QLatin1Char('\n') + readScript("terminal_stops.sql");
         installProgram(QStringLiteral(MES_PROGRAM), fixture);
     }
-
-    // The rows of a check on the program's database after the run: cells joined by '|',
-    // rows by ';'.
-    static QString rows(const QString& sql) {
-        if (gConClosed() && !gfDB_OPEN())
-            return QStringLiteral("<no connection>");
-        QStringList out;
-        gfOPEN_RS(sql, false, QString());
-        for (int r = 0; gRs.isOpen() && r < gRs->rowCount(); ++r) {
-            QStringList cells;
-            for (int c = 0; c < gRs->columnCount(); ++c)
-                cells << gRs->value(r, c).toString();
-            out << cells.join(QLatin1Char('|'));
-        }
-        gRs.close();
-        return out.join(QLatin1Char(';'));
-    }
 };
 } // namespace
 
@@ -52,20 +35,21 @@ TEST_F(StopsReplayTest, DefectsStopAndDowntimeOfTheStartedJob) {
                               QStringLiteral("2024-03-05 09:30:00")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString() << r.out.toStdString();
     const QString run = QStringLiteral("20240305001001");
-    EXPECT_EQ(rows(QStringLiteral("SELECT op_seq_sub, processbad_code, bad_qty, process_code, "
-                                  "equipment_code, employee_no FROM P_BADQTY ORDER BY "
-                                  "processbad_code")),
+    EXPECT_EQ(checkRows(QStringLiteral("SELECT op_seq_sub, processbad_code, bad_qty, process_code, "
+                                       "equipment_code, employee_no FROM P_BADQTY ORDER BY "
+                                       "processbad_code")),
               QStringLiteral("%1|D01|1|P10|E2|2001;%1|D02|2|P10|E2|2001").arg(run));
-    EXPECT_EQ(rows(QStringLiteral("SELECT bad_qty FROM P_SANGSAN_MASTER WHERE op_seq_sub = '") +
-                   run + QLatin1Char('\'')),
-              QStringLiteral("3"));
+    EXPECT_EQ(
+        checkRows(QStringLiteral("SELECT bad_qty FROM P_SANGSAN_MASTER WHERE op_seq_sub = '") +
+                  run + QLatin1Char('\'')),
+        QStringLiteral("3"));
     // The timed stop, closed within the minute it began, and the reason row.
-    EXPECT_EQ(rows(QStringLiteral("SELECT bigadong_code, sdate, edate, min, employee_su FROM "
-                                  "P_BIGADONG WHERE op_seq_sub = '") +
-                   run + QStringLiteral("' ORDER BY idx")),
+    EXPECT_EQ(checkRows(QStringLiteral("SELECT bigadong_code, sdate, edate, min, employee_su FROM "
+                                       "P_BIGADONG WHERE op_seq_sub = '") +
+                        run + QStringLiteral("' ORDER BY idx")),
               QStringLiteral("|2024-03-05|2024-03-05|0|0;B02|||15|2"));
-    EXPECT_EQ(rows(QStringLiteral("SELECT equipment_code, bigadong FROM REAL_TIME ORDER BY "
-                                  "equipment_code")),
+    EXPECT_EQ(checkRows(QStringLiteral("SELECT equipment_code, bigadong FROM REAL_TIME ORDER BY "
+                                       "equipment_code")),
               QStringLiteral("E1|FALSE;E2|FALSE"));
 }
 
@@ -84,16 +68,7 @@ protected:
 
     // mes-sql's output of a query: a header line, then one tab-separated line per row.
     QString mesSql(const QString& sql) {
-        QProcess p;
-        p.start(QStringLiteral(MES_SQL_TOOL),
-                {QStringLiteral("--db"), path(QStringLiteral("data/MES_TALVEN.sqlite")),
-                 QStringLiteral("-e"), sql});
-        if (!p.waitForFinished(30000)) {
-            p.kill();
-            p.waitForFinished();
-            return QStringLiteral("<mes-sql did not end>");
-        }
-        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+        return ProgramTest::mesSql(QStringLiteral(MES_SQL_TOOL), sql);
     }
 };
 } // namespace

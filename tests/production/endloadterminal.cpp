@@ -10,53 +10,18 @@
 // Job n is run R<nnnn> on line 20240305<nnnn>, with 10 good pieces of which none are saved.
 #include "core/modbas.h"
 #include "core/moddb.h"
-#include "core/notifier.h"
 #include "production/dayreportending.h"
 #include "production/frm_s_dayreport.h"
+#include "tests/support/loadterminal.h"
 #include "tests/support/sampleprogram.h"
-#include "ui/common/modal.h"
 #include "workorders/clickablelabel.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
-
-#include <iostream>
-#include <string>
 
 #include <cstdio>
 
 namespace {
-QStringList g_shown; // messages of the current job
-
-void show(const QString& text) {
-    g_shown << text;
-}
-
-class RecordingNotifier : public Notifier {
-public:
-    void message(Icon, const QString& title, const QString& text) override {
-        show(title + QLatin1Char('|') + text);
-    }
-    bool askRetry(const QString& title, const QString& text) override {
-        show(title + QLatin1Char('|') + text);
-        return false;
-    }
-    void setBusy(bool) override {}
-};
-
-int answer(QDialog& d) {
-    if (auto* box = qobject_cast<QMessageBox*>(&d)) {
-        show(box->windowTitle() + QLatin1Char('|') + box->text());
-        return int(QMessageBox::Ok);
-    }
-    if (auto* text = d.findChild<QLabel*>(QStringLiteral("Lb_msg")))
-        show(text->text());
-    if (auto* close = d.findChild<QPushButton*>(QStringLiteral("Command14")))
-        close->click();
-    return d.result();
-}
+QStringList& g_shown = LoadTerminal::shown();
 
 void loadJob(frm_S_dayReport* r, int n) {
     const QString no = QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
@@ -88,9 +53,7 @@ int main(int argc, char** argv) {
     int count = 0;
     if (!SampleProgram::setUpLoadTerminal(app.arguments(), "job", &first, &count))
         return 2;
-    RecordingNotifier notifier;
-    Notifier::install(&notifier);
-    ScopedModalHandler scope(&answer);
+    LoadTerminal::Recorder recorder;
     if (!gfDB_OPEN())
         return 1;
     int result = 0;
@@ -104,10 +67,7 @@ int main(int argc, char** argv) {
                     {QStringLiteral("M2"), QStringLiteral("2"), QStringLiteral("L2")}};
             },
             [] {});
-        std::printf("ready\n");
-        std::fflush(stdout);
-        std::string go;
-        std::getline(std::cin, go);
+        LoadTerminal::waitForGo();
         for (int i = 0; i < count; ++i) {
             loadJob(&report, first + i);
             const QString run = report.lblOp_seq_sub->text();
@@ -121,6 +81,5 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
         }
     }
-    Notifier::install(nullptr);
     return result;
 }

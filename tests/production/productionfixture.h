@@ -24,19 +24,7 @@ protected:
         gsUSER_ID = QStringLiteral("E07");
     }
 
-    // The rows of a check through the connection: cells joined by '|', rows by ';'.
-    static QString q(const QString& sql) {
-        QStringList rows;
-        gfOPEN_RS(sql, false, QStringLiteral("check"));
-        for (int r = 0; gRs.isOpen() && r < gRs->rowCount(); ++r) {
-            QStringList cells;
-            for (int c = 0; c < gRs->columnCount(); ++c)
-                cells << gRs->value(r, c).toString();
-            rows << cells.join(QLatin1Char('|'));
-        }
-        gRs.close();
-        return rows.join(QLatin1Char(';'));
-    }
+    static QString q(const QString& sql) { return checkRows(sql); }
 
     QStringList messages; // texts of the message dialogs, in order
     QStringList keys;     // keypad keys pressed at the next keypad

@@ -54,20 +54,8 @@ protected:
 
     // The staging rows, the given columns joined by '|', rows by ';'.
     static QString staged(const QString& columns) {
-        QStringList out;
-        if (gfOPEN_RS(QStringLiteral("SELECT ") + columns +
-                          QStringLiteral(" FROM S_DATAREPORT1 ORDER BY Pumbun"),
-                      false, QStringLiteral("check"))) {
-            for (int r = 0; r < gRs->rowCount(); ++r) {
-                QStringList cells;
-                for (int c = 0; c < gRs->columnCount(); ++c)
-                    cells << gRs->value(r, c).toString();
-                out << cells.join(QLatin1Char('|'));
-            }
-        }
-        if (gRs.isOpen())
-            gRs.close();
-        return out.join(QLatin1Char(';'));
+        return checkRows(QStringLiteral("SELECT ") + columns +
+                    QStringLiteral(" FROM S_DATAREPORT1 ORDER BY Pumbun"));
     }
 
     // pdftotext of the PDF file, pages split at form feeds (the last, empty part dropped).

@@ -8,48 +8,19 @@
 //
 // Line n is J<nnnn> of product A; its sheet has one reading.
 #include "core/moddb.h"
-#include "core/notifier.h"
 #include "quality/frm_s_jajutest.h"
 #include "quality/jajutestopening.h"
+#include "tests/support/loadterminal.h"
 #include "tests/support/sampleprogram.h"
 #include "ui/common/clsspread.h"
-#include "ui/common/modal.h"
 #include "ui/common/spreadview.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMessageBox>
-
-#include <iostream>
-#include <string>
 
 #include <cstdio>
 
 namespace {
-QStringList g_shown;
-
-class RecordingNotifier : public Notifier {
-public:
-    void message(Icon, const QString& title, const QString& text) override {
-        g_shown << title + QLatin1Char('|') + text;
-    }
-    bool askRetry(const QString& title, const QString& text) override {
-        g_shown << title + QLatin1Char('|') + text;
-        return false;
-    }
-    void setBusy(bool) override {}
-};
-
-int answer(QDialog& d) {
-    if (auto* box = qobject_cast<QMessageBox*>(&d)) {
-        g_shown << box->windowTitle() + QLatin1Char('|') + box->text();
-        return int(QMessageBox::Ok);
-    }
-    if (auto* text = d.findChild<QLabel*>(QStringLiteral("Lb_msg")))
-        g_shown << text->text();
-    d.done(QDialog::Accepted);
-    return d.result();
-}
+QStringList& g_shown = LoadTerminal::shown();
 } // namespace
 
 int main(int argc, char** argv) {
@@ -60,18 +31,13 @@ int main(int argc, char** argv) {
     int count = 0;
     if (!SampleProgram::setUpLoadTerminal(app.arguments(), "line", &first, &count))
         return 2;
-    RecordingNotifier notifier;
-    Notifier::install(&notifier);
-    ScopedModalHandler scope(&answer);
+    LoadTerminal::Recorder recorder;
     if (!gfDB_OPEN())
         return 1;
     int result = 0;
     {
         frm_S_jajutest sheet;
-        std::printf("ready\n");
-        std::fflush(stdout);
-        std::string go;
-        std::getline(std::cin, go);
+        LoadTerminal::waitForGo();
         for (int i = 0; i < count; ++i) {
             InspectionJob job;
             job.seq = QStringLiteral("J%1").arg(first + i, 4, 10, QLatin1Char('0'));
@@ -92,6 +58,5 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
         }
     }
-    Notifier::install(nullptr);
     return result;
 }

@@ -61,3 +61,23 @@ ProgramRun ProgramTest::run(const QStringList& arguments, int guardMs) {
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
 }
+
+QString ProgramTest::mesSql(const QString& tool, const QString& sql) {
+    QProcess p;
+    p.start(tool, {QStringLiteral("--db"), dbFile(), QStringLiteral("-e"), sql});
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        return QStringLiteral("<mes-sql did not end>");
+    }
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+QString ProgramTest::mesSqlRows(const QString& tool, const QString& sql) {
+    QStringList lines = mesSql(tool, sql).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (!lines.isEmpty())
+        lines.removeFirst(); // the column names
+    for (QString& l : lines)
+        l.replace(QLatin1Char('\t'), QLatin1Char('|'));
+    return lines.join(QLatin1Char(';'));
+}

@@ -25,6 +25,12 @@ protected:
     // does not end within the guard is stopped and the test fails.
     ProgramRun run(const QStringList& arguments, int guardMs = 120000);
 
+    // A query on the program's database run by the mes-sql tool at `tool`: its output, a
+    // header line and one tab-separated line a row (trimmed).
+    QString mesSql(const QString& tool, const QString& sql);
+    // The same as rows: cells joined by '|', rows by ';', without the header.
+    QString mesSqlRows(const QString& tool, const QString& sql);
+
     LoopbackHttpServer web;
 
 private:

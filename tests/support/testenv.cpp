@@ -5,6 +5,7 @@
 #include "core/embeddeddialect.h"
 #include "core/localsettings.h"
 #include "core/modbas.h"
+#include "core/moddb.h"
 #include "core/platform/apppaths.h"
 #include "core/platform/clock.h"
 #include "core/platform/hostresolver.h"
@@ -72,8 +73,9 @@ void TestEnv::createPlantDatabase(const QString& name, const QString& tsqlData) 
     DbError e;
     ASSERT_TRUE(c.open(&e)) << e.description.toStdString();
     ASSERT_TRUE(c.execute(DbScripts::schema(), nullptr, &e)) << e.description.toStdString();
-    if (!tsqlData.isEmpty())
+    if (!tsqlData.isEmpty()) {
         ASSERT_TRUE(c.execute(tsqlData, nullptr, &e)) << e.description.toStdString();
+    }
 }
 
 void TestEnv::execNative(const QString& file, const QString& sql) {
@@ -91,6 +93,22 @@ QString TestEnv::scalar(const QString& file, const QString& sql) {
         return QStringLiteral("<error: %1>").arg(e.description);
     const QVariant v = rs.value(0, 0);
     return v.isNull() ? QStringLiteral("NULL") : v.toString();
+}
+
+QString TestEnv::checkRows(const QString& sql) {
+    if (gConClosed() && !gfDB_OPEN())
+        return QStringLiteral("<no connection>");
+    QStringList out;
+    gfOPEN_RS(sql, false, QStringLiteral("check"));
+    for (int r = 0; gRs.isOpen() && r < gRs->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < gRs->columnCount(); ++c)
+            cells << gRs->value(r, c).toString();
+        out << cells.join(QLatin1Char('|'));
+    }
+    if (gRs.isOpen())
+        gRs.close();
+    return out.join(QLatin1Char(';'));
 }
 
 QString TestEnv::readFile(const QString& name) const {

@@ -28,6 +28,9 @@ protected:
     static void execNative(const QString& file, const QString& sql);
     QString dbFile() const;
     QString readFile(const QString& name) const;
+    // The rows of a check through the program's connection (opened when closed): cells
+    // joined by '|', rows by ';'.
+    static QString checkRows(const QString& sql);
 
     FakeNotifier notifier;
 

@@ -9,60 +9,23 @@
 //
 // The orders are W0001, W0002, ... (seq + "-1"), dated 2024-03-04 on equipment R017, which
 // runs several jobs at once; new orders are for product A-100 in process P10 on R017.
+#include "tests/support/loadterminal.h"
 #include "core/modbas.h"
 #include "core/moddb.h"
-#include "core/notifier.h"
 #include "tests/support/sampleprogram.h"
 #include "ui/common/clsspread.h"
-#include "ui/common/modal.h"
 #include "ui/common/spreadview.h"
 #include "workorders/frm_s_jakup.h"
 #include "workorders/workorderactions.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTextStream>
-
-#include <iostream>
-#include <string>
 
 #include <cstdio>
 
 namespace {
-QStringList g_shown; // messages of the current step
-
-void show(const QString& text) {
-    g_shown << text;
-    std::printf("message\t%s\n", text.toUtf8().constData());
-    std::fflush(stdout);
-}
-
-class PrintingNotifier : public Notifier {
-public:
-    void message(Icon, const QString& title, const QString& text) override {
-        show(title + QLatin1Char('|') + text);
-    }
-    bool askRetry(const QString& title, const QString& text) override {
-        show(title + QLatin1Char('|') + text);
-        return false;
-    }
-    void setBusy(bool) override {}
-};
-
-int answer(QDialog& d) {
-    if (auto* box = qobject_cast<QMessageBox*>(&d)) {
-        show(box->windowTitle() + QLatin1Char('|') + box->text());
-        return int(QMessageBox::Ok);
-    }
-    if (auto* text = d.findChild<QLabel*>(QStringLiteral("Lb_msg")))
-        show(text->text());
-    if (auto* close = d.findChild<QPushButton*>(QStringLiteral("Command14")))
-        close->click();
-    return d.result();
-}
+QStringList& g_shown = LoadTerminal::shown();
 
 void report(const QString& step, bool ok, const QString& detail = QString()) {
     QString line = step + (ok ? QStringLiteral(" ok") : QStringLiteral(" failed"));
@@ -109,18 +72,13 @@ int main(int argc, char** argv) {
     int count = 0;
     if (!SampleProgram::setUpLoadTerminal(app.arguments(), "order", &first, &count))
         return 2;
-    PrintingNotifier notifier;
-    Notifier::install(&notifier);
-    ScopedModalHandler scope(&answer);
+    LoadTerminal::Recorder recorder(true);
     if (!gfDB_OPEN())
         return 1;
     frm_S_Jakup screen(nullptr);
     screen.txtprocess_code->setText(QStringLiteral("P10"));
     screen.txtequipment_code->setText(QStringLiteral("R017"));
-    std::printf("ready\n");
-    std::fflush(stdout);
-    std::string go;
-    std::getline(std::cin, go);
+    LoadTerminal::waitForGo();
     for (int i = 0; i < count; ++i) {
         const ListSelection s = waitingOrder(first + i);
         QString job;
@@ -128,6 +86,5 @@ int main(int argc, char** argv) {
         report(QStringLiteral("start ") + s.seq, started, job);
         createOrder(screen);
     }
-    Notifier::install(nullptr);
     return 0;
 }
