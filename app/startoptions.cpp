@@ -35,6 +35,18 @@ StartOptions StartOptions::parse(const QStringList& arguments) {
             if (!o.clock.isValid())
                 o.error =
                     QStringLiteral("--clock wants 'yyyy-mm-dd hh:mm:ss', not '%1'").arg(value);
+        } else if (optionValue(arguments, &i, QStringLiteral("--board"), &value, &o.error)) {
+            if (value == QLatin1String("list"))
+                o.board = Board::ListAndQuality;
+            else if (value == QLatin1String("picture"))
+                o.board = Board::Picture;
+            else if (o.error.isEmpty())
+                o.error = QStringLiteral("--board wants list or picture, not '%1'").arg(value);
+        } else if (optionValue(arguments, &i, QStringLiteral("--report"), &value, &o.error)) {
+            if (value == QLatin1String("monthly"))
+                o.board = Board::MonthlyReport;
+            else if (o.error.isEmpty())
+                o.error = QStringLiteral("--report wants monthly, not '%1'").arg(value);
         } else if (arguments.at(i) == QLatin1String("--site")) {
             o.role = Role::Site;
         } else if (arguments.at(i) == QLatin1String("--terminal")) {
@@ -44,5 +56,7 @@ StartOptions StartOptions::parse(const QStringList& arguments) {
             o.others << arguments.at(i);
         }
     }
+    if (o.error.isEmpty() && o.role != Role::Boards && o.board != Board::OrdersAndProduction)
+        o.error = QStringLiteral("--board and --report start without --terminal or --site");
     return o;
 }

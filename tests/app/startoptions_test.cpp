@@ -26,6 +26,7 @@ TEST(StartOptionsTest, ReplayAndClockAreReadAndOtherArgumentsLeft) {
 
     const StartOptions none = StartOptions::parse({QStringLiteral("p")});
     EXPECT_EQ(none.role, StartOptions::Role::Boards);
+    EXPECT_EQ(none.board, StartOptions::Board::OrdersAndProduction);
     EXPECT_TRUE(none.replayFile.isEmpty());
     EXPECT_FALSE(none.clock.isValid());
 }
@@ -39,10 +40,31 @@ TEST(StartOptionsTest, BadValuesAreRefused) {
         {{QStringLiteral("--clock"), QStringLiteral("2023-02-29 10:00:00")}, "--clock wants"},
         {{QStringLiteral("--clock"), QStringLiteral("2024-12-10 24:00:00")}, "--clock wants"},
         {{QStringLiteral("--clock"), QStringLiteral("10.12.2024 08:00:00")}, "--clock wants"},
+        {{QStringLiteral("--board")}, "--board needs a value"},
+        {{QStringLiteral("--board"), QStringLiteral("monthly")}, "--board wants list or picture"},
+        {{QStringLiteral("--report"), QStringLiteral("list")}, "--report wants monthly"},
+        {{QStringLiteral("--terminal"), QStringLiteral("--board"), QStringLiteral("list")},
+         "--board and --report start without"},
     };
     for (const auto& [args, why] : cases) {
         const StartOptions o = StartOptions::parse(QStringList{QStringLiteral("p")} + args);
         EXPECT_TRUE(o.error.startsWith(QString::fromUtf8(why)))
             << args.join(QLatin1Char(' ')).toStdString() << " -> " << o.error.toStdString();
+    }
+}
+
+TEST(StartOptionsTest, BoardsAndReportChooseTheFirstScreen) {
+    const std::pair<QStringList, StartOptions::Board> cases[] = {
+        {{QStringLiteral("--board"), QStringLiteral("list")}, StartOptions::Board::ListAndQuality},
+        {{QStringLiteral("--board=picture")}, StartOptions::Board::Picture},
+        {{QStringLiteral("--report"), QStringLiteral("monthly"), QStringLiteral("--clock"),
+          QStringLiteral("2024-03-05 10:00:00")},
+         StartOptions::Board::MonthlyReport},
+    };
+    for (const auto& [args, board] : cases) {
+        const StartOptions o = StartOptions::parse(QStringList{QStringLiteral("p")} + args);
+        EXPECT_TRUE(o.error.isEmpty()) << o.error.toStdString();
+        EXPECT_EQ(o.board, board) << args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(o.role, StartOptions::Role::Boards);
     }
 }
