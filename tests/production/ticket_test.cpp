@@ -55,7 +55,7 @@ protected:
     // The staging rows, the given columns joined by '|', rows by ';'.
     static QString staged(const QString& columns) {
         return checkRows(QStringLiteral("SELECT ") + columns +
-                    QStringLiteral(" FROM S_DATAREPORT1 ORDER BY Pumbun"));
+                         QStringLiteral(" FROM S_DATAREPORT1 ORDER BY Pumbun"));
     }
 
     // pdftotext of the PDF file, pages split at form feeds (the last, empty part dropped).
