@@ -98,11 +98,15 @@ QPushButton* frm_S_Report_Suju_Chulha::makeButton(const char* name, const QStrin
 }
 
 void frm_S_Report_Suju_Chulha::layOutControls() {
-    auto* buttons = new QHBoxLayout;
+    // Two rows of five, so that the buttons fit the screen's width.
+    auto* buttons = new QGridLayout;
     buttons->setSpacing(2);
+    int i = 0;
     for (QPushButton* b : {btnFind, btnClear, btnCopy, btnRowAdd, btnCancel, btnDelete, btnSave,
-                           btnExcel, btnPrint, btnExit})
-        buttons->addWidget(b);
+                           btnExcel, btnPrint, btnExit}) {
+        buttons->addWidget(b, i / 5, i % 5);
+        ++i;
+    }
     auto* filter = new QHBoxLayout;
     filter->addWidget(new QLabel(QStringLiteral("기준월"), this));
     filter->addWidget(dtpReg_date);
