@@ -3,6 +3,7 @@
 // translation bench read them beside the hand-written files, so a change to a builder
 // is checked against the expected result in tests/core/tsql/corpus/<name>.expected.
 #include "boards/boardstatements.h"
+#include "boards/monthlyreportsql.h"
 #include "core/startup/frmsplash.h"
 #include "production/dayreportsql.h"
 #include "production/endingstatements.h"
@@ -128,6 +129,11 @@ const Entry kEntries[] = {
      [] {
          return authorityStatement(QStringLiteral("frm_S_dayReport"), QStringLiteral("00001"),
                                    masterCode().toLower());
+     }},
+    {"monthly_report",
+     [] {
+         return MonthlyReportSql::statement(kToday,
+                                            MonthlyReportSql::processCode(QStringLiteral("사출")));
      }},
     {"mould_interval",
      [] { return DayReportSql::mouldInterval(QStringLiteral("MD1"), QStringLiteral("P1")); }},
