@@ -1,5 +1,6 @@
 #include "app/scriptedstart.h"
 #include "boards/boardcycle.h"
+#include "boards/frm_s_report_suju_chulha.h"
 #include "boards/historyscreens.h"
 #include "boards/imgshowboard.h"
 #include "core/platform/singleinstance.h"
@@ -7,6 +8,7 @@
 #include "production/reportopening.h"
 #include "quality/qualityopeners.h"
 #include "ui/common/widgetnotifier.h"
+#include "workorders/frmlogin.h"
 #include "workorders/terminalrole.h"
 
 #include <QApplication>
@@ -37,6 +39,12 @@ int main(int argc, char** argv) {
         open = &TerminalRole::openSiteChoice;
     else if (scripted.options().role == StartOptions::Role::Terminal)
         open = &TerminalRole::openLogin;
+    else if (scripted.options().board == StartOptions::Board::MonthlyReport)
+        open = [] {
+            // The report's buttons follow the rights of whoever logs in.
+            FrmLogIn::setAfterLogin([] { frm_S_Report_Suju_Chulha::showReport(); });
+            TerminalRole::openLogin();
+        };
     auto* splash = new FrmSplash(&instance, open);
     splash->setAttribute(Qt::WA_DeleteOnClose, false);
     splash->keepProgramClock(scripted.clockGiven());

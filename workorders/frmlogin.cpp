@@ -21,6 +21,10 @@
 #include <QVBoxLayout>
 
 namespace {
+FrmLogIn::AfterLogin& afterLogin() {
+    static FrmLogIn::AfterLogin open;
+    return open;
+}
 constexpr int kBackspace = 10;
 const QString kCrLf = QStringLiteral("\r\n");
 
@@ -148,9 +152,18 @@ void FrmLogIn::btn_ok_Click() {
         return loginFailed();
     gfMSG_INFO(m_employeeName + QStringLiteral("님 확인되었습니다."));
     gsUSER_ID = employeeNo;
-    // The list is shown before the login closes, so the program never has no window.
-    frm_S_jakupjisi_list::showList();
+    // The next screen is shown before the login closes, so the program never has no window.
+    if (afterLogin())
+        afterLogin()();
+    else
+        frm_S_jakupjisi_list::showList();
     close();
+}
+
+FrmLogIn::AfterLogin FrmLogIn::setAfterLogin(AfterLogin open) {
+    AfterLogin previous = std::move(afterLogin());
+    afterLogin() = std::move(open);
+    return previous;
 }
 
 void FrmLogIn::loginFailed() {

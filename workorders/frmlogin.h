@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -30,6 +31,11 @@ public:
     int failureCount() const { return m_failures; }
 
     void btn_ok_Click();
+
+    // What a successful login opens: the work order list unless another screen is set (the
+    // monthly report's start-up option sets it). Returns the previous; empty restores the list.
+    using AfterLogin = std::function<void()>;
+    static AfterLogin setAfterLogin(AfterLogin open);
 
     QLineEdit* txt_member_code;
     QLineEdit* txt_member_pass;
