@@ -9,6 +9,7 @@
 #include "ui/common/messagebox.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -29,6 +30,7 @@ frm_S_ImgSHow_Two::frm_S_ImgSHow_Two(QWidget* parent)
     imgProduct->setObjectName(QStringLiteral("imgProduct"));
     imgProduct->setAlignment(Qt::AlignCenter);
     imgProduct->setMinimumSize(1, 1);
+    imgProduct->installEventFilter(this);
     auto* frame = new QVBoxLayout(fraImage);
     frame->addWidget(imgProduct);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -134,9 +136,10 @@ void frm_S_ImgSHow_Two::refreshFailed() {
                                         "이미지 로더 화면을 다시 켜주시기 바랍니다."));
 }
 
-void frm_S_ImgSHow_Two::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    scalePicture();
+bool frm_S_ImgSHow_Two::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == imgProduct && event->type() == QEvent::Resize)
+        scalePicture();
+    return QWidget::eventFilter(watched, event);
 }
 
 // The picture fills the frame, keeping its proportions.

@@ -44,7 +44,7 @@ public:
     QTimer* Timer1;
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool runningPart(const QString& ip, QString* partNumber, bool* failed);
