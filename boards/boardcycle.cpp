@@ -1,7 +1,9 @@
 #include "boards/boardcycle.h"
 
+#include "boards/frm_s_imgshow_one.h"
 #include "boards/frm_s_imgshow_sangsan.h"
 #include "boards/frm_s_imgshow_suju.h"
+#include "boards/frm_s_pumzil_chart_show.h"
 
 BoardCycle::BoardCycle(QList<Factory> ring, QObject* parent)
     : QObject(parent), m_ring(std::move(ring)) {}
@@ -9,6 +11,12 @@ BoardCycle::BoardCycle(QList<Factory> ring, QObject* parent)
 BoardCycle* BoardCycle::ordersAndProduction(QObject* parent) {
     return new BoardCycle({[] { return static_cast<ImgShowBoard*>(new frm_S_ImgSHow_Suju); },
                            [] { return static_cast<ImgShowBoard*>(new frm_S_ImgSHow_Sangsan); }},
+                          parent);
+}
+
+BoardCycle* BoardCycle::listAndQuality(QObject* parent) {
+    return new BoardCycle({[] { return static_cast<ImgShowBoard*>(new frm_S_ImgSHow_One); },
+                           [] { return static_cast<ImgShowBoard*>(new frm_S_Pumzil_Chart_Show); }},
                           parent);
 }
 

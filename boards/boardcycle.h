@@ -19,6 +19,8 @@ public:
     explicit BoardCycle(QList<Factory> ring, QObject* parent = nullptr);
     // The order/shipment board, then the production board, and again.
     static BoardCycle* ordersAndProduction(QObject* parent = nullptr);
+    // The production list board, then the monthly quality board, and again.
+    static BoardCycle* listAndQuality(QObject* parent = nullptr);
 
     // Creates the first board of the ring (not yet shown) and returns it.
     ImgShowBoard* start();

@@ -3,7 +3,7 @@
 #include "boards/boardstatements.h"
 #include "core/platform/clock.h"
 
-frm_S_ImgSHow_Sangsan::frm_S_ImgSHow_Sangsan(QWidget* parent) : ImgShowBoard(texts(), parent) {
+frm_S_ImgSHow_Sangsan::frm_S_ImgSHow_Sangsan(QWidget* parent) : TotalsBoard(texts(), parent) {
     setObjectName(QStringLiteral("frm_S_ImgSHow_Sangsan"));
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "boards/imgshowboard.h"
+#include "boards/totalsboard.h"
 
 // Work orders against production of yesterday, today and tomorrow.
-class frm_S_ImgSHow_Sangsan : public ImgShowBoard {
+class frm_S_ImgSHow_Sangsan : public TotalsBoard {
     Q_OBJECT
 public:
     explicit frm_S_ImgSHow_Sangsan(QWidget* parent = nullptr);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "boards/imgshowboard.h"
+#include "boards/totalsboard.h"
 
 // Orders against shipments of the previous, current and next month.
-class frm_S_ImgSHow_Suju : public ImgShowBoard {
+class frm_S_ImgSHow_Suju : public TotalsBoard {
     Q_OBJECT
 public:
     explicit frm_S_ImgSHow_Suju(QWidget* parent = nullptr);

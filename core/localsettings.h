@@ -14,6 +14,7 @@ struct LocalSettings {
     QString fileShareUser; // and its account
     QString fileSharePass;
     QString labelPort;     // serial port of the label printer
+    QString pictureFolder; // product pictures of the picture board where there is no c$ share
     QString traceFile;     // statement trace; off when empty
     QString updater;       // updater program, relative to the program folder
     bool setClock = false; // set the machine clock from the server at start (always on Windows)

@@ -30,6 +30,7 @@ void readLocal(const IniFile& ini) {
     s.fileShareUser = readKey(ini, kLocal, QStringLiteral("FileShareUser"), d.fileShareUser);
     s.fileSharePass = readKey(ini, kLocal, QStringLiteral("FileSharePass"), d.fileSharePass);
     s.labelPort = readKey(ini, kLocal, QStringLiteral("LabelPort"), d.labelPort);
+    s.pictureFolder = readKey(ini, kLocal, QStringLiteral("PictureFolder"), d.pictureFolder);
     s.traceFile = readKey(ini, kLocal, QStringLiteral("TraceFile"), d.traceFile);
     s.updater = readKey(ini, kLocal, QStringLiteral("Updater"), d.updater);
     const QString clock = readKey(ini, kLocal, QStringLiteral("SetClock"));

@@ -97,7 +97,7 @@ protected:
         createPlantDatabase(QStringLiteral("MES_TALVEN"), kData);
         ASSERT_TRUE(gfDB_OPEN());
     }
-    static QList<double> totals(ImgShowBoard& b) {
+    static QList<double> totals(TotalsBoard& b) {
         QList<double> out;
         for (int c = 1; c <= 5; ++c)
             out << b.summary()->GetValue(c, 1).toDouble();
@@ -159,8 +159,8 @@ TEST_F(BoardTest, ProductionBoardYesterdayTodayTomorrow) {
 
 TEST_F(BoardTest, CycleFillsAtHundredTicksAndHandsOverAtTwoHundred) {
     std::unique_ptr<BoardCycle> cycle(BoardCycle::ordersAndProduction());
-    ImgShowBoard* first = cycle->start();
-    ASSERT_NE(qobject_cast<frm_S_ImgSHow_Suju*>(first), nullptr);
+    auto* first = qobject_cast<frm_S_ImgSHow_Suju*>(cycle->start());
+    ASSERT_NE(first, nullptr);
     QPointer<ImgShowBoard> firstAlive(first);
     QPointer<ImgShowBoard> next;
     QObject::connect(cycle.get(), &BoardCycle::handedOver, cycle.get(),
@@ -179,14 +179,15 @@ TEST_F(BoardTest, CycleFillsAtHundredTicksAndHandsOverAtTwoHundred) {
     EXPECT_TRUE(next.isNull());
     tick(*first, 1);
     ASSERT_FALSE(next.isNull());
-    EXPECT_NE(qobject_cast<frm_S_ImgSHow_Sangsan*>(next.data()), nullptr);
+    auto* production = qobject_cast<frm_S_ImgSHow_Sangsan*>(next.data());
+    ASSERT_NE(production, nullptr);
     EXPECT_TRUE(first->form_Start().isEmpty());
     EXPECT_FALSE(first->Timer1->isActive());
     EXPECT_EQ(next->form_Start(), QStringLiteral("GO"));
     EXPECT_TRUE(next->Timer1->isActive());
     EXPECT_EQ(next->cycleCount(), 0);
-    EXPECT_EQ(next->summary()->MaxRows(), 0); // the new board starts empty
-    EXPECT_EQ(next->cc1->seriesCount(), 0);
+    EXPECT_EQ(production->summary()->MaxRows(), 0); // the new board starts empty
+    EXPECT_EQ(production->cc1->seriesCount(), 0);
     first->Timer1_Timer(); // a stray tick after hand-over does nothing
     EXPECT_EQ(first->ProgressBar1->value(), 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
