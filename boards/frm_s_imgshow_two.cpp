@@ -126,6 +126,8 @@ bool frm_S_ImgSHow_Two::loadPicture(const QString& file) {
         return false;
     m_picture = picture;
     m_shownFile = file;
+    // Says which picture is shown (to accessibility tools and the scripted terminal).
+    imgProduct->setAccessibleName(QFileInfo(file).fileName());
     scalePicture();
     return true;
 }

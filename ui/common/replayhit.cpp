@@ -77,9 +77,12 @@ QString ReplayHit::flatten(const QString& text) {
 
 bool ReplayHit::shownText(const QWidget* w, QString* text) {
     QString t;
-    if (const auto* label = qobject_cast<const QLabel*>(w))
+    if (const auto* label = qobject_cast<const QLabel*>(w)) {
         t = label->text();
-    else if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+        // A label showing a picture shows what its accessible name says the picture is.
+        if (t.isEmpty() && !label->pixmap().isNull())
+            t = label->accessibleName();
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(w))
         t = button->text();
     else if (const auto* edit = qobject_cast<const QLineEdit*>(w))
         t = edit->text();

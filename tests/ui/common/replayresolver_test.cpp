@@ -5,6 +5,7 @@
 #include "ui/common/replayscript.h"
 
 #include <QLabel>
+#include <QPixmap>
 #include <QTabBar>
 
 namespace {
@@ -101,6 +102,13 @@ TEST_F(ReplayResolverTest, ShownTextAndBackground) {
     lblOut->setText(QStringLiteral("첫 줄\n둘째 줄"));
     ASSERT_TRUE(ReplayResolver::resolve(target("frmReplay/lblOut"), &problem).text(&text));
     EXPECT_EQ(text, QStringLiteral("첫 줄\\n둘째 줄"));
+    // A label showing a picture shows its accessible name, which names the picture.
+    lblOut->setAccessibleName(QStringLiteral("P1.jpg"));
+    QPixmap picture(4, 4);
+    picture.fill(Qt::red);
+    lblOut->setPixmap(picture);
+    ASSERT_TRUE(ReplayResolver::resolve(target("frmReplay/lblOut"), &problem).text(&text));
+    EXPECT_EQ(text, QStringLiteral("P1.jpg"));
     EXPECT_EQ(ReplayResolver::resolve(target("frmReplay/lblColour"), &problem).background(),
               QColor(255, 0, 0));
     EXPECT_EQ(ReplayResolver::resolve(target("frmReplay/ss[1,1]"), &problem).background(),
