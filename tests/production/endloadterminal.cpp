@@ -13,7 +13,6 @@
 #include "production/dayreportending.h"
 #include "production/frm_s_dayreport.h"
 #include "tests/support/loadterminal.h"
-#include "tests/support/sampleprogram.h"
 #include "workorders/clickablelabel.h"
 
 #include <QApplication>
@@ -51,11 +50,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int first = 0;
     int count = 0;
-    if (!SampleProgram::setUpLoadTerminal(app.arguments(), "job", &first, &count))
-        return 2;
     LoadTerminal::Recorder recorder;
-    if (!gfDB_OPEN())
-        return 1;
+    if (const int status = LoadTerminal::open(app.arguments(), "job", &first, &count))
+        return status;
     int result = 0;
     {
         frm_S_dayReport report;

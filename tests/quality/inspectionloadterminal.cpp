@@ -11,7 +11,6 @@
 #include "quality/frm_s_jajutest.h"
 #include "quality/jajutestopening.h"
 #include "tests/support/loadterminal.h"
-#include "tests/support/sampleprogram.h"
 #include "ui/common/clsspread.h"
 #include "ui/common/spreadview.h"
 
@@ -29,11 +28,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int first = 0;
     int count = 0;
-    if (!SampleProgram::setUpLoadTerminal(app.arguments(), "line", &first, &count))
-        return 2;
     LoadTerminal::Recorder recorder;
-    if (!gfDB_OPEN())
-        return 1;
+    if (const int status = LoadTerminal::open(app.arguments(), "line", &first, &count))
+        return status;
     int result = 0;
     {
         frm_S_jajutest sheet;

@@ -1,6 +1,8 @@
 #include "tests/support/loadterminal.h"
 
+#include "core/moddb.h"
 #include "core/notifier.h"
+#include "tests/support/sampleprogram.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -64,6 +66,12 @@ Recorder::Recorder(bool echo) : m_modal(&answer) {
 
 Recorder::~Recorder() {
     Notifier::install(nullptr);
+}
+
+int open(const QStringList& arguments, const char* unit, int* first, int* count) {
+    if (!SampleProgram::setUpLoadTerminal(arguments, unit, first, count))
+        return 2;
+    return gfDB_OPEN() ? 0 : 1;
 }
 
 void waitForGo() {

@@ -27,6 +27,11 @@ private:
     ScopedModalHandler m_modal;
 };
 
+// The start of a load terminal: its arguments (see SampleProgram::setUpLoadTerminal) read and
+// its database opened. 0 to go on, otherwise the program's exit status (2 for the usage, 1
+// without a database).
+int open(const QStringList& arguments, const char* unit, int* first, int* count);
+
 // Prints "ready" and waits for a line on standard input.
 void waitForGo();
 

@@ -12,7 +12,6 @@
 #include "tests/support/loadterminal.h"
 #include "core/modbas.h"
 #include "core/moddb.h"
-#include "tests/support/sampleprogram.h"
 #include "ui/common/clsspread.h"
 #include "ui/common/spreadview.h"
 #include "workorders/frm_s_jakup.h"
@@ -70,11 +69,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int first = 0;
     int count = 0;
-    if (!SampleProgram::setUpLoadTerminal(app.arguments(), "order", &first, &count))
-        return 2;
     LoadTerminal::Recorder recorder(true);
-    if (!gfDB_OPEN())
-        return 1;
+    if (const int status = LoadTerminal::open(app.arguments(), "order", &first, &count))
+        return status;
     frm_S_Jakup screen(nullptr);
     screen.txtprocess_code->setText(QStringLiteral("P10"));
     screen.txtequipment_code->setText(QStringLiteral("R017"));
