@@ -130,7 +130,8 @@ TEST_F(JajutestTest, OpeningFillsTheSheetFromTheJobAndTheStandardInForce) {
     EXPECT_EQ(g()->TextWithColID(QStringLiteral("유형명"), 3), QStringLiteral("외관"));
     EXPECT_EQ(sheet->lbl_employee->text(), QStringLiteral("김작업"));
     EXPECT_EQ(sheet->lblemployee_no->text(), QString());
-    // The shown columns are the item, its spec, samples, the three readings and the result.
+    // The shown columns are the item, its standard and limits, samples, the three readings and the
+    // result.
     QStringList shown;
     for (int c = 1; c <= g()->MaxCols(); ++c)
         if (!g()->Spr()->isColumnHidden(c - 1))
