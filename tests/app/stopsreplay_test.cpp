@@ -190,6 +190,7 @@ TEST_F(HistoryReplayTest, TheFinishedRunsTicketAndTodaysHistory) {
                                               "op_seq_sub = '") +
                                run + QLatin1Char('\''));
     ASSERT_TRUE(lot.startsWith(QStringLiteral("lot_no\n"))) << lot.toStdString();
+    ASSERT_FALSE(lot.mid(7).trimmed().isEmpty());
     // The staging row of the ticket, and its page with both tickets.
     EXPECT_EQ(mesSql(QStringLiteral("SELECT COUNT(*) AS n, MAX(BarCode) AS b, MAX(op_seq_sub2) AS "
                                     "o, MAX(Jakup_Date2) AS d FROM S_DATAREPORT1")),
@@ -202,4 +203,12 @@ TEST_F(HistoryReplayTest, TheFinishedRunsTicketAndTodaysHistory) {
     EXPECT_EQ(text.count(lot.mid(7).remove(QLatin1Char(' '))), 2) << text.toStdString();
     EXPECT_EQ(text.count(QStringLiteral("김작업")), 2) << text.toStdString();
     EXPECT_TRUE(text.contains(QLatin1Char('*') + run + QLatin1Char('*'))) << text.toStdString();
+    // The move sheet issued after the end holds the run's lot.
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"),
+                {QStringLiteral("-p"), path(QStringLiteral("excel/공정이동표(발행).xlsx")),
+                 QStringLiteral("xl/worksheets/sheet1.xml")});
+    ASSERT_TRUE(unzip.waitForFinished(30000));
+    const QString sheet = QString::fromUtf8(unzip.readAllStandardOutput());
+    EXPECT_TRUE(sheet.contains(lot.mid(7).trimmed())) << sheet.toStdString();
 }
