@@ -7,6 +7,7 @@
 #include "ui/common/clsspread.h"
 #include "ui/common/spreadview.h"
 #include "workorders/frm_s_jakup.h"
+#include "workorders/workorderactions.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,4 +82,29 @@ TEST_F(JakupUnsafeInputTest, AProductWithQuotesAndCommentsIsOrderedAsWritten) {
                                        "FROM B_JAKUPJISI_MASTER")),
               QStringLiteral("20240305001|Q'1--|Q'1--|P'; DELETE FROM B_EMPLOYEE; --"));
     EXPECT_EQ(checkRows(QStringLiteral("SELECT COUNT(*) FROM B_EMPLOYEE")), QStringLiteral("2"));
+}
+
+TEST_F(JakupUnsafeInputTest, AStartCopiesCodesWithQuotesAndCommentsIntoTheRunOnly) {
+    ASSERT_TRUE(gfEXEC_SQL(QStringLiteral("INSERT INTO B_JAKUPJISI_MASTER (prod_no, seq, "
+                                          "equipment_code, end_yn, jisi_date) VALUES "
+                                          "('20240305001', '20240305001001', 'EQ1', '1', "
+                                          "'2024-03-05')"),
+                           QStringLiteral("set-up")));
+    const QStringList tables = kTables + QStringList{QStringLiteral("P_SANGSAN_MASTER")};
+    const TableRows before = snapshotTables(tables, &TestEnv::checkRows);
+    ListSelection s =
+        waiting(QStringLiteral("20240305001"), QStringLiteral("EQ1"), QStringLiteral("2024-03-05"));
+    s.processCode = QStringLiteral("P'1--");
+    s.productCode = QStringLiteral("Q'1--");
+    s.employeeNo = QStringLiteral("'; DELETE FROM B_EMPLOYEE; --");
+    QString job;
+    ASSERT_TRUE(WorkOrderActions::startJob(s, QStringLiteral("frm_S_jakupjisi_list"), &job))
+        << messages.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(notifier.shown.isEmpty()) << notifier.texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(
+        changedTables(before, snapshotTables(tables, &TestEnv::checkRows)),
+        (QStringList{QStringLiteral("B_JAKUPJISI_MASTER"), QStringLiteral("P_SANGSAN_MASTER")}));
+    EXPECT_EQ(checkRows(QStringLiteral("SELECT op_seq_sub, process_code, product_code, "
+                                       "employee_no FROM P_SANGSAN_MASTER")),
+              QStringLiteral("20240305001001|P'1--|Q'1--|'; DELETE FROM B_EMPLOYEE; --"));
 }
