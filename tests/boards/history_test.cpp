@@ -277,3 +277,31 @@ TEST_F(HistoryTest, LabelColumnsOfferedWithALabelPort) {
     emit screen.ss->cellDoubleClicked(s.ColumnNumber(QStringLiteral("대출력수")), 1);
     EXPECT_EQ(screen.spread()->TextWithColID(QStringLiteral("대출력수"), 1), QStringLiteral("3"));
 }
+
+TEST_F(HistoryTest, AProcessCodeWithQuotesAndCommentsFiltersEachScreen) {
+    for (const char* table :
+         {"B_PROCESS", "B_EQUIPMENT", "B_JAKUPJISI_MASTER", "P_SANGSAN_MASTER", "P_BADQTY"})
+        ASSERT_TRUE(gfEXEC_SQL(QStringLiteral("UPDATE %1 SET process_code = 'P''2--' WHERE "
+                                              "process_code = 'P20'")
+                                   .arg(QLatin1String(table)),
+                               QStringLiteral("test")));
+    frm_S_Report_badqty defects;
+    frm_S_Report_bigadong downtime;
+    frm_S_Report_Sangsan results;
+    // The injection run's results are of the day its order was given.
+    results.dtpSt_date->setDate(QDate(2024, 3, 2));
+    QTest::mouseClick(results.btnFind, Qt::LeftButton);
+    const std::pair<HistoryFrame*, QString> screens[] = {{&defects, QStringLiteral("공정명")},
+                                                         {&downtime, QStringLiteral("설비명")},
+                                                         {&results, QStringLiteral("설비명")}};
+    for (const auto& [screen, column] : screens) {
+        SCOPED_TRACE(screen->objectName().toStdString());
+        ASSERT_EQ(shownProcesses(*screen).value(0), QStringLiteral("사출/P'2--"));
+        QTest::mouseClick(screen->btnEquipment[0], Qt::LeftButton);
+        const QStringList listed = rows(*screen, {column});
+        EXPECT_EQ(listed.size(), 1);
+        EXPECT_TRUE(listed.value(0).startsWith(QStringLiteral("사출")))
+            << listed.join(u'|').toStdString();
+    }
+    EXPECT_TRUE(windows.isEmpty());
+}

@@ -192,6 +192,25 @@ TEST_F(DayReportEndingTest, MiddleEndPostsReceiptIssuesAndLotHistoryThenClearsTh
     EXPECT_TRUE(report->isVisible()) << "the screen stays open";
 }
 
+TEST_F(DayReportEndingTest, LotsMaterialsAndWorkerWithQuotesAndCommentsEndAsWritten) {
+    dbExec(QStringLiteral("INSERT INTO B_EMPLOYEE (employee_no, employee_name) VALUES "
+                          "('W''1--', N'O''Brien')"));
+    const QString workers = q(QStringLiteral("select * from B_EMPLOYEE"));
+    report->lblemployee_no->setText(QStringLiteral("W'1--"));
+    report->lblProduct_name->setText(QStringLiteral("브'라켓--"));
+    materials = {{QStringLiteral("M1"), QStringLiteral("30"), QStringLiteral("L'1--")},
+                 {QStringLiteral("M'9--"), QStringLiteral(""),
+                  QStringLiteral("'; DELETE FROM B_EMPLOYEE; --")}};
+    report->btnMiddleEnd->click();
+    EXPECT_EQ(messages, QStringList{QStringLiteral("저장이 완료되었습니다.")});
+    EXPECT_EQ(q(QStringLiteral("select culgo_product_code, culgo_lot_no from S_LOT_HISTORY "
+                               "order by culgo_product_code desc")),
+              QStringLiteral("M1|L'1--;M'9--|'; DELETE FROM B_EMPLOYEE; --"));
+    EXPECT_EQ(q(QStringLiteral("select employee_no from P_SANGSAN_MASTER")),
+              QStringLiteral("W'1--"));
+    EXPECT_EQ(q(QStringLiteral("select * from B_EMPLOYEE")), workers);
+}
+
 class DayReportEndingGridTest : public DayReportEndingTest {
 protected:
     DayReportEndingGridTest() { stubGrid = false; }

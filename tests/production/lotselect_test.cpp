@@ -1,6 +1,8 @@
 #include "production/frm_s_lot_select.h"
 #include "production/lotstatements.h"
 #include "tests/production/lotfixture.h"
+#include "tests/support/hostiletexts.h"
+#include "tests/support/tablesnapshot.h"
 
 #include <QLineEdit>
 
@@ -172,4 +174,39 @@ TEST_F(LotSelectTest, KeysTypedOnTheGridOrAKeyGoToTheBarcodeBox) {
     });
     EXPECT_EQ(lotOfRow(), QStringLiteral("A"));
     EXPECT_EQ(messages(), QStringList());
+}
+
+TEST_F(LotSelectTest, ScansWithQuotesCommentsAndWildcardsAreLotsLikeAnyOther) {
+    dbExec(receipt("M1", QStringLiteral("L''1--"), 20));
+    const QStringList tables = {QStringLiteral("S_PRODUCT_STORE"), QStringLiteral("S_LOT_HISTORY"),
+                                QStringLiteral("P_SANGSAN_MASTER"), QStringLiteral("B_EMPLOYEE")};
+    const TableRows before = snapshotTables(tables, &TestEnv::checkRows);
+    const auto scan = [this](const QString& code) {
+        report->lotSpread()->TextWithColID(QStringLiteral("LOT NO"), row, QStringLiteral("B"));
+        windows.clear();
+        onLotScreen([&](frm_S_lot_select& s) {
+            s.txtBarcode->setText(code);
+            s.txtBarcode_Enter();
+        });
+    };
+    const QString notFormat = QStringLiteral("오류: 바코드 형식이 아닙니다. (LOT NO/자재코드)");
+    for (const QString& text : hostileTexts()) {
+        SCOPED_TRACE(text.toStdString());
+        // As a lot: no stock under that name, the text shown back as it was scanned.
+        scan(text + QStringLiteral("/M1"));
+        EXPECT_EQ(messages(), QStringList{text.isEmpty() ? notFormat
+                                                         : QStringLiteral("오류: 재고가 있는 LOT가 "
+                                                                          "아닙니다. (") +
+                                                               text + QLatin1Char(')')});
+        EXPECT_EQ(lotOfRow(), QStringLiteral("B"));
+        // As a material: lot A is in stock only under M1.
+        scan(QStringLiteral("A/") + text);
+        EXPECT_EQ(messages().size(), 1);
+        EXPECT_EQ(lotOfRow(), QStringLiteral("B"));
+    }
+    // A stocked lot whose name holds a quote and a comment is taken as scanned.
+    scan(QStringLiteral("L'1--/M1"));
+    EXPECT_EQ(messages(), QStringList());
+    EXPECT_EQ(lotOfRow(), QStringLiteral("L'1--"));
+    EXPECT_EQ(changedTables(before, snapshotTables(tables, &TestEnv::checkRows)), QStringList());
 }

@@ -5,6 +5,7 @@
 #include "production/code39painter.h"
 #include "production/ticketprint.h"
 #include "production/ticketreport.h"
+#include "tests/support/hostiletexts.h"
 #include "tests/workorders/terminalfixture.h"
 
 #include <QFile>
@@ -93,6 +94,28 @@ TEST_F(TicketTest, StagesBothHalvesOfTheRunInAnEmptiedTable) {
                              "브라켓|L20130510|*20130510001001*|김작업||20130510001001"));
     // The report printed the row (the PDF switch is set): one page.
     EXPECT_EQ(pdfPages().size(), 1);
+}
+
+TEST_F(TicketTest, NamesWithQuotesAndCommentsAreStagedAsTheyAre) {
+    ASSERT_TRUE(gfEXEC_SQL(QStringLiteral("INSERT INTO B_EMPLOYEE (employee_no, employee_name) "
+                                          "VALUES ('W1', N'김작업')"),
+                           QStringLiteral("test")));
+    const QString workers = checkRows(QStringLiteral("SELECT * FROM B_EMPLOYEE"));
+    for (const QString& text : hostileTexts()) {
+        SCOPED_TRACE(text.toStdString());
+        TicketRow r = finishedRun();
+        r.workerName = text;
+        r.productName = text + QStringLiteral(" 브라켓");
+        r.processName = text;
+        windows.clear();
+        TicketPrint::print(r, QStringLiteral("작업지시목록"), nullptr);
+        EXPECT_TRUE(windows.isEmpty()) << windowTexts().join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(staged(QStringLiteral("employee_name, Product_name, Process_name, "
+                                        "employee_name2, Product_name2, Process_name2")),
+                  QStringList({text, r.productName, text, text, r.productName, text})
+                      .join(QLatin1Char('|')));
+    }
+    EXPECT_EQ(checkRows(QStringLiteral("SELECT * FROM B_EMPLOYEE")), workers);
 }
 
 TEST_F(TicketTest, ChecksThatStopTheTicket) {

@@ -1,6 +1,8 @@
 // The inspection sheet (frm_S_jajutest) against a plant database: opening from a job, the
 // grid and its judgement colours, the inspector, the picture, numbering, save and delete.
 #include "tests/quality/qualityfixture.h"
+#include "tests/support/hostiletexts.h"
+#include "tests/support/tablesnapshot.h"
 
 #include "core/localsettings.h"
 #include "quality/frm_s_jajutest.h"
@@ -315,4 +317,30 @@ TEST_F(JajutestTest, TheDaysNumbersUsedUpSaveNothing) {
     EXPECT_EQ(q(QStringLiteral("SELECT COUNT(*) FROM Q_CHOJUNGJONGTEST_RESULT_SUB")),
               QStringLiteral("0"));
     EXPECT_TRUE(sheet->isVisible());
+}
+
+TEST_F(JajutestTest, ReadingsAndInspectorWithQuotesAreStoredAsTyped) {
+    const QStringList masters = {u"B_EMPLOYEE"_qs, u"B_JAKUPJISI_MASTER"_qs,
+                                 u"Q_CHOJUNGJONGTEST_STD"_qs, u"Q_CHOJUNGJONGTEST_STD_SUB"_qs};
+    const TableRows before = snapshotTables(masters, &TestEnv::checkRows);
+    for (const QString& text : hostileTexts()) {
+        SCOPED_TRACE(text.toStdString());
+        ASSERT_TRUE(openJob());
+        // The grid's text cells keep at most 60 characters.
+        read(3, {text, text, text});
+        sheet->lblemployee_no->setText(QStringLiteral("Q'1--"));
+        messages.clear();
+        sheet->btn_Savejaju_Click();
+        EXPECT_EQ(messages, QStringList{QStringLiteral("저장이 완료되었습니다.")});
+        EXPECT_EQ(q(QStringLiteral("SELECT x1, x2, x3 FROM Q_CHOJUNGJONGTEST_RESULT_SUB WHERE "
+                                   "process_test_num_sub = 'S1-03'")),
+                  QStringList(3, text.left(60)).join(QLatin1Char('|')));
+        // One sheet, saved again each time; its other items untouched.
+        EXPECT_EQ(q(QStringLiteral("SELECT COUNT(*), MAX(process_tester_id) FROM "
+                                   "Q_CHOJUNGJONGTEST_RESULT")),
+                  QStringLiteral("1|Q'1--"));
+        EXPECT_EQ(q(QStringLiteral("SELECT COUNT(*) FROM Q_CHOJUNGJONGTEST_RESULT_SUB")),
+                  QStringLiteral("3"));
+    }
+    EXPECT_EQ(changedTables(before, snapshotTables(masters, &TestEnv::checkRows)), QStringList());
 }

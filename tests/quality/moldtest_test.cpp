@@ -1,6 +1,8 @@
 // The mould condition sheet (frm_S_test) against a plant database: load, the keypad on the
 // fields, insert with NULLs, update of the filled fields only, and the refusals.
 #include "tests/quality/qualityfixture.h"
+#include "tests/support/hostiletexts.h"
+#include "tests/support/tablesnapshot.h"
 
 #include "quality/frm_s_test.h"
 #include "quality/moldteststatements.h"
@@ -142,4 +144,37 @@ TEST(MoldTestStatements, OnlyPlainNumbersAreSpliced) {
             EXPECT_EQ(*t, QString::fromUtf8(out)) << in;
         }
     }
+}
+
+TEST_F(MoldtestTest, EveryTextThatIsNoNumberIsRefusedByName) {
+    const QStringList tables = {u"Q_MOLDTEST_RESULT"_qs, u"B_EMPLOYEE"_qs};
+    const TableRows before = snapshotTables(tables, &TestEnv::checkRows);
+    for (const QString& text : hostileTexts()) {
+        if (text.isEmpty())
+            continue; // an empty field is no value
+        load(QStringLiteral("J1"));
+        sheet->field(QStringLiteral("cylinder5"))->setText(text);
+        messages.clear();
+        sheet->btnSave_Click();
+        EXPECT_EQ(messages, QStringList{u"실린더 온도 (℃) 쿠션량 값이 숫자가 아닙니다: "_qs + text})
+            << text.toStdString();
+        EXPECT_TRUE(sheet->isVisible()) << text.toStdString();
+    }
+    EXPECT_EQ(changedTables(before, snapshotTables(tables, &TestEnv::checkRows)), QStringList());
+}
+
+TEST_F(MoldtestTest, ALineAndProductWithQuotesAndCommentsSaveTheirOwnSheet) {
+    const QString line = QStringLiteral("J'1--");
+    sheet->show();
+    sheet->Form_Load({line, QStringLiteral("'; DELETE FROM B_EMPLOYEE; --"),
+                      QStringLiteral("핸'들"), QStringLiteral("P'A"), u"2024-03-05"_qs, QString(),
+                      QString()});
+    sheet->field(QStringLiteral("cylinder1"))->setText(QStringLiteral("7"));
+    const QString others = q(QStringLiteral("SELECT COUNT(*) FROM Q_MOLDTEST_RESULT"));
+    sheet->btnSave_Click();
+    EXPECT_EQ(messages, QStringList{QStringLiteral("저장이 완료되었습니다.")});
+    EXPECT_EQ(stored(u"J''1--"_qs, u"2024-03-05"_qs),
+              QStringLiteral("'; DELETE FROM B_EMPLOYEE; --|7||||"));
+    EXPECT_EQ(q(QStringLiteral("SELECT COUNT(*) FROM Q_MOLDTEST_RESULT")),
+              QString::number(others.toInt() + 1));
 }
