@@ -2,6 +2,7 @@
 // process with its quantities, the two boxes and their colour, the keypad, and the save of
 // the rows with the run's total.
 #include "tests/production/entryfixture.h"
+#include "tests/support/hostiletexts.h"
 
 #include "production/frm_s_badqty.h"
 
@@ -185,4 +186,35 @@ TEST_F(BadqtyTest, WithoutCodesForTheProcessSaveClosesAndKeepsTheShownQuantity) 
     EXPECT_FALSE(screen->isVisible());
     EXPECT_EQ(screen->lblBad_Cnt->text(), QStringLiteral("6"));
     EXPECT_EQ(stored(), before);
+}
+
+TEST_F(BadqtyTest, RemarksAndCodesWithQuotesAndCommentsAreSavedAsWritten) {
+    ASSERT_TRUE(gfEXEC_SQL(QStringLiteral("INSERT INTO B_PROCESSBAD (processbad_code, "
+                                          "processbad_name) VALUES ('D''9--', N'''; DELETE FROM "
+                                          "B_EMPLOYEE; --');\n"
+                                          "INSERT INTO B_PROCESSBAD1 (process_code, "
+                                          "processbad_code) VALUES ('P10', 'D''9--')"),
+                           QStringLiteral("set-up")));
+    const QString masters = q(QStringLiteral("SELECT * FROM B_PROCESSBAD")) +
+                            q(QStringLiteral("SELECT * FROM B_PROCESSBAD1"));
+    clsSpread* g = screen->grid();
+    for (const QString& text : hostileTexts()) {
+        SCOPED_TRACE(text.toStdString());
+        load(QStringLiteral("R2"), QStringLiteral("4"));
+        touch(g, kQuantity, row("D'9--"), {QStringLiteral("cmd3"), QStringLiteral("Command13")});
+        g->TextWithColID(QStringLiteral("비고"), row("D'9--"), text);
+        const QString shown = g->TextWithColID(QStringLiteral("비고"), row("D'9--"));
+        EXPECT_TRUE(text.startsWith(shown));
+        screen->cmdSave->click();
+        EXPECT_EQ(screen->result(), QDialog::Accepted);
+        EXPECT_EQ(q(QStringLiteral("SELECT processbad_code, bad_qty, bigo FROM P_BADQTY WHERE "
+                                   "op_seq_sub = 'R2' AND bad_qty > 0 ORDER BY processbad_code")),
+                  QStringLiteral("D'9--|3|") + shown + QStringLiteral(";D02|4|"));
+        EXPECT_EQ(q(QStringLiteral("SELECT COUNT(*) FROM P_BADQTY WHERE op_seq_sub = 'R1'")),
+                  QStringLiteral("2"));
+    }
+    EXPECT_EQ(q(QStringLiteral("SELECT * FROM B_PROCESSBAD")) +
+                  q(QStringLiteral("SELECT * FROM B_PROCESSBAD1")),
+              masters);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
 }

@@ -1,6 +1,7 @@
 // The downtime entry (frm_S_bigadong2) against a plant database: every code with the run's
 // minutes, the keypad on the minutes column, and the save's inserts, updates and deletes.
 #include "tests/production/entryfixture.h"
+#include "tests/support/hostiletexts.h"
 
 #include "production/frm_s_bigadong2.h"
 
@@ -159,4 +160,39 @@ TEST_F(Bigadong2Test, RefusedAndFailedSavesWriteNothingAndKeepTheScreen) {
         screen->lblEmployee_su->setText(QStringLiteral("2"));
     }
     EXPECT_EQ(notifier.shown.size(), 1);
+}
+
+TEST_F(Bigadong2Test, TextsThatAreNoNumbersAreRefusedAndQuotedCodesSaved) {
+    const QString before = stored();
+    for (const QString& text : hostileTexts()) {
+        if (text.isEmpty())
+            continue;
+        SCOPED_TRACE(text.toStdString());
+        for (bool crew : {true, false}) {
+            screen->lsQuery();
+            screen->lblEmployee_su->setText(crew ? text : QStringLiteral("2"));
+            if (!crew)
+                screen->grid()->ValueWithColID(kMinutes, row("B01"), text);
+            messages.clear();
+            screen->cmdSave->click();
+            EXPECT_EQ(
+                messages,
+                QStringList{crew ? QStringLiteral("작업 인원이 숫자가 아닙니다: ") + text
+                                 : QStringLiteral("금형교체: 분은 0 이상의 정수로 입력하십시오.")})
+                << crew;
+            EXPECT_TRUE(screen->isVisible());
+            EXPECT_EQ(stored(), before);
+        }
+    }
+    ASSERT_TRUE(gfEXEC_SQL(QStringLiteral("INSERT INTO B_BIGADONG (bigadong_code, bigadong_name) "
+                                          "VALUES ('B''9--', N'''; DELETE FROM B_EMPLOYEE; --')"),
+                           QStringLiteral("set-up")));
+    screen->lblEmployee_su->setText(QStringLiteral("2"));
+    screen->lsQuery();
+    screen->grid()->ValueWithColID(kMinutes, row("B'9--"), 9);
+    messages.clear();
+    screen->cmdSave->click();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(stored(), QStringLiteral("R1||12;R1|B'9--|9;R1|B02|20;R2|B01|5"));
+    EXPECT_TRUE(notifier.shown.isEmpty());
 }

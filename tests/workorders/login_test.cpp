@@ -2,6 +2,7 @@
 // number, the digit pad and the full keyboard, the three-attempt rule.
 #include "core/modbas.h"
 #include "core/moddb.h"
+#include "tests/support/hostiletexts.h"
 #include "tests/workorders/terminalfixture.h"
 #include "ui/common/frmkey2_englishandnum.h"
 #include "ui/common/screenlocator.h"
@@ -200,4 +201,25 @@ TEST_F(LoginTest, ExitEndsTheProgramWithoutAQuestion) {
     click(login.btn_exit);
     EXPECT_EQ(ends, QList<int>{0});
     EXPECT_TRUE(windows.isEmpty());
+}
+
+TEST_F(LoginTest, HostilePasswordsAreWrongPasswordsAndChangeNothing) {
+    const QString workers = checkRows(QStringLiteral("SELECT * FROM B_EMPLOYEE"));
+    QStringList passwords = hostileTexts();
+    passwords << QStringLiteral("' OR '1'='1");
+    for (const QString& pass : passwords) {
+        SCOPED_TRACE(pass.toStdString());
+        FrmLogIn login; // a fresh screen: every attempt is its first
+        windows.clear();
+        // Set, not typed: the test keyboard types ASCII only.
+        login.txt_member_code->setText(QStringLiteral("AB12"));
+        login.txt_member_pass->setText(pass);
+        click(login.btn_ok);
+        EXPECT_EQ(windowTexts(),
+                  QStringList{QStringLiteral("로그인실패! (1회) 다시 확인하여 주시기 바랍니다.")});
+        EXPECT_TRUE(gsUSER_ID.isEmpty());
+        EXPECT_EQ(list(), nullptr);
+    }
+    EXPECT_TRUE(notifier.shown.isEmpty());
+    EXPECT_EQ(checkRows(QStringLiteral("SELECT * FROM B_EMPLOYEE")), workers);
 }
