@@ -84,6 +84,57 @@ bool SqliteConnection::notOpen(DbError* err) const {
     return false;
 }
 
+namespace {
+// Failures after which the file cannot be trusted to be there or reachable: another
+// program holding its lock beyond the busy time-out, or the file or its folder gone.
+bool meansLinkLost(int code) {
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+    case SQLITE_NOTADB:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+bool SqliteConnection::fileMoved() const {
+    // The unix file system keeps a deleted or renamed file usable through the open handle:
+    // writes would then commit into a file that nobody opens again.
+    int moved = 0;
+    return sqlite3_file_control(m_handle, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK &&
+           moved != 0;
+}
+
+bool SqliteConnection::linkLost(DbError* err) {
+    if (!m_handle)
+        return !notOpen(err);
+    if (!fileMoved())
+        return false;
+    dropLink(DbError::make(kGenericErrorNumber, QStringLiteral("database file is gone: ") + m_file),
+             err);
+    return true;
+}
+
+bool SqliteConnection::dropLink(const DbError& cause, DbError* err) {
+    // Closing rolls back an open transaction; the caller sees a closed connection and offers
+    // the reconnect, which opens the file again once it is back.
+    close();
+    if (err)
+        *err = DbError::make(kGenericErrorNumber, cause.description);
+    return false;
+}
+
+bool SqliteConnection::checked(bool ok, DbError* err) {
+    // Only the library's own code counts: translated errors carry the server's numbers.
+    if (!ok && err && m_handle && err->number == sqlite3_extended_errcode(m_handle) &&
+        meansLinkLost(err->number))
+        return dropLink(*err, err);
+    return ok;
+}
+
 bool SqliteConnection::runNative(const char* sql, DbError* err) {
     if (!m_handle)
         return notOpen(err);
@@ -94,11 +145,12 @@ bool SqliteConnection::runNative(const char* sql, DbError* err) {
 bool SqliteConnection::begin(DbError* err) {
     // IMMEDIATE takes the write lock at once: a deferred transaction that reads first and
     // writes later could fail with SQLITE_BUSY instead of waiting for another terminal.
-    return runNative("BEGIN IMMEDIATE", err);
+    return !linkLost(err) && checked(runNative("BEGIN IMMEDIATE", err), err);
 }
 
 bool SqliteConnection::commit(DbError* err) {
-    return runNative("COMMIT", err);
+    // A batch is never reported written into a file that has vanished meanwhile.
+    return !linkLost(err) && checked(runNative("COMMIT", err), err);
 }
 
 bool SqliteConnection::rollback(DbError* err) {
@@ -112,19 +164,21 @@ bool SqliteConnection::inTransaction() const {
 }
 
 bool SqliteConnection::execute(const QString& text, qint64* affected, DbError* err) {
-    if (!m_handle)
-        return notOpen(err);
+    if (affected)
+        *affected = 0;
+    if (linkLost(err))
+        return false;
     SqliteSession session(m_handle);
     qint64 n = 0;
-    const bool ok = m_dialect->run(session, text, nullptr, &n, err);
+    const bool ok = checked(m_dialect->run(session, text, nullptr, &n, err), err);
     if (affected)
         *affected = ok ? n : 0;
     return ok;
 }
 
 bool SqliteConnection::select(const QString& text, Recordset* out, DbError* err) {
-    if (!m_handle)
-        return notOpen(err);
+    if (linkLost(err))
+        return false;
     SqliteSession session(m_handle);
-    return m_dialect->run(session, text, out, nullptr, err);
+    return checked(m_dialect->run(session, text, out, nullptr, err), err);
 }

@@ -43,6 +43,13 @@ public:
 private:
     bool runNative(const char* sql, DbError* err);
     bool notOpen(DbError* err) const;
+    // Whether the open file was deleted or renamed under the handle.
+    bool fileMoved() const;
+    // True (the connection closed, err filled) when the file can no longer be reached.
+    bool linkLost(DbError* err);
+    bool dropLink(const DbError& cause, DbError* err);
+    // Passes ok through; a failure meaning the file is unreachable closes the connection.
+    bool checked(bool ok, DbError* err);
 
     QString m_dataFolder;
     QString m_file;

@@ -1,9 +1,12 @@
+#include "core/data/sqliteconnection.h"
 #include "core/localsettings.h"
 #include "core/modbas.h"
 #include "core/moddb.h"
 #include "tests/support/testenv.h"
 
 #include <QFile>
+
+#include <sqlite3.h>
 
 #include <optional>
 
@@ -165,6 +168,67 @@ TEST_F(ModDbTest, DroppedDatabaseFileFailsCleanly) {
     EXPECT_TRUE(texts.contains(QStringLiteral("접속실패!!! 전산실에 문의하여 주십시요...")));
     EXPECT_TRUE(log().contains(QStringLiteral("ERR LOCATION : loc / ")));
     EXPECT_FALSE(notifier.busy());
+}
+
+// The file renamed away while the program works: the next batch is not written into the
+// vanished file but fails with the reconnect prompt; once the file is back, a retry connects
+// and every committed row is there.
+TEST_F(ModDbTest, VanishedFileRaisesReconnectAndKeepsCommittedRows) {
+    ASSERT_TRUE(
+        gfEXEC_SQL(QStringLiteral("UPDATE T SET qty = 8 WHERE id = 1"), QStringLiteral("a")));
+    const QString away = dbFile() + QStringLiteral(".away");
+    ASSERT_TRUE(QFile::rename(dbFile(), away));
+    notifier.answerRetry = true; // the file is still away: the retry fails
+    EXPECT_FALSE(gfEXEC_SQLS(
+        {QStringLiteral("INSERT INTO T VALUES (4,'d',0)"), QStringLiteral("UPDATE T SET qty = 0")},
+        QStringLiteral("loc")));
+    EXPECT_EQ(notifier.retryQuestions, 1);
+    EXPECT_TRUE(
+        notifier.texts().contains(QStringLiteral("접속실패!!! 전산실에 문의하여 주십시요...")));
+    EXPECT_TRUE(gConClosed());
+    EXPECT_FALSE(QFile::exists(dbFile())) << "never created empty";
+    EXPECT_TRUE(log().contains(QStringLiteral("database file is gone")));
+
+    ASSERT_TRUE(QFile::rename(away, dbFile()));
+    gfDB_RECONNECT();
+    EXPECT_EQ(notifier.shown.last().text, QStringLiteral("접속되었습니다."));
+    EXPECT_EQ(table(), QStringLiteral("1:a:8 2:-:1 3:c:2"));
+}
+
+// A batch whose commit would land in a file deleted after the batch began is rolled back
+// and reported, never reported written.
+TEST_F(ModDbTest, FileDeletedInsideATransactionIsNeverReportedCommitted) {
+    DbError e;
+    ASSERT_TRUE(gCon->begin(&e));
+    qint64 n = 0;
+    ASSERT_TRUE(gCon->execute(QStringLiteral("DELETE FROM T"), &n, &e));
+    ASSERT_TRUE(QFile::remove(dbFile()));
+    EXPECT_FALSE(gCon->commit(&e));
+    EXPECT_EQ(e.number, kGenericErrorNumber);
+    EXPECT_FALSE(gCon->isOpen());
+}
+
+// Another program holds the write lock beyond the busy time-out: the batch fails with the
+// reconnect prompt instead of hanging, writes nothing, and works again once the lock is gone.
+TEST_F(ModDbTest, LockedFileRaisesReconnectAndWritesNothing) {
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(dbFile()).constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE; UPDATE T SET qty = 5 WHERE id = 2", nullptr,
+                           nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_busy_timeout(static_cast<SqliteConnection*>(gCon.get())->handle(), 50);
+    notifier.answerRetry = false;
+    EXPECT_FALSE(
+        gfEXEC_SQL(QStringLiteral("UPDATE T SET qty = 0 WHERE id = 1"), QStringLiteral("loc")));
+    EXPECT_EQ(notifier.retryQuestions, 1);
+    EXPECT_TRUE(gConClosed());
+    EXPECT_FALSE(notifier.busy());
+
+    ASSERT_EQ(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    EXPECT_TRUE(
+        gfEXEC_SQL(QStringLiteral("UPDATE T SET qty = 0 WHERE id = 1"), QStringLiteral("loc")));
+    EXPECT_EQ(table(), QStringLiteral("1:a:0 2:-:5 3:c:2"));
 }
 
 TEST_F(ModDbTest, OpenFailureMessageAndRelease) {
