@@ -2,6 +2,7 @@
 // process with its quantities, the two boxes and their colour, the keypad, and the save of
 // the rows with the run's total.
 #include "tests/production/entryfixture.h"
+#include "tests/support/faultsweep.h"
 #include "tests/support/hostiletexts.h"
 
 #include "production/frm_s_badqty.h"
@@ -217,4 +218,21 @@ TEST_F(BadqtyTest, RemarksAndCodesWithQuotesAndCommentsAreSavedAsWritten) {
                   q(QStringLiteral("SELECT * FROM B_PROCESSBAD1")),
               masters);
     EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(BadqtyTest, EveryStatementOfTheSaveFailsItAsAWhole) {
+    FaultSweep sweep(dbFile());
+    sweep.run({[this] {
+                   load(QStringLiteral("R2"), QStringLiteral("4"));
+                   screen->grid()->ValueWithColID(kQuantity, row("D01"), 2);
+                   screen->grid()->ValueWithColID(kQuantity, row("D02"), 0);
+                   notifier.shown.clear();
+               },
+               [this] { screen->cmdSave->click(); },
+               [this](const std::string& where) {
+                   EXPECT_TRUE(notifier.texts().contains(QStringLiteral("injected fault")))
+                       << where;
+                   EXPECT_TRUE(screen->isVisible()) << where;
+                   EXPECT_EQ(screen->lblBad_Cnt->text(), QStringLiteral("4")) << where;
+               }});
 }

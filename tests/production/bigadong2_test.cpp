@@ -1,6 +1,7 @@
 // The downtime entry (frm_S_bigadong2) against a plant database: every code with the run's
 // minutes, the keypad on the minutes column, and the save's inserts, updates and deletes.
 #include "tests/production/entryfixture.h"
+#include "tests/support/faultsweep.h"
 #include "tests/support/hostiletexts.h"
 
 #include "production/frm_s_bigadong2.h"
@@ -195,4 +196,21 @@ TEST_F(Bigadong2Test, TextsThatAreNoNumbersAreRefusedAndQuotedCodesSaved) {
     EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(stored(), QStringLiteral("R1||12;R1|B'9--|9;R1|B02|20;R2|B01|5"));
     EXPECT_TRUE(notifier.shown.isEmpty());
+}
+
+TEST_F(Bigadong2Test, EveryStatementOfTheSaveFailsItAsAWhole) {
+    FaultSweep sweep(dbFile());
+    sweep.run({[this] {
+                   screen->show();
+                   screen->lsQuery();
+                   screen->grid()->ValueWithColID(kMinutes, row("B01"), 15);
+                   screen->grid()->ValueWithColID(kMinutes, row("B02"), 0);
+                   notifier.shown.clear();
+               },
+               [this] { screen->cmdSave->click(); },
+               [this](const std::string& where) {
+                   EXPECT_TRUE(notifier.texts().contains(QStringLiteral("injected fault")))
+                       << where;
+                   EXPECT_TRUE(screen->isVisible()) << where;
+               }});
 }

@@ -2,6 +2,7 @@
 // the rows every table holds afterwards, the cleared fields, and a batch that fails as a
 // whole.
 #include "tests/production/productionfixture.h"
+#include "tests/support/faultsweep.h"
 #include "tests/support/qtprinters.h"
 
 #include "core/platform/clock.h"
@@ -351,6 +352,50 @@ TEST_F(DayReportEndingTest, ForcedEndDeletesTheRunAndClearsEvenWhenItFails) {
     EXPECT_EQ(q(QStringLiteral("select end_yn from B_JAKUPJISI_MASTER")), QStringLiteral("3"));
     EXPECT_TRUE(autoInput) << "a forced end leaves automatic input as it was";
 }
+
+// Each end action's batch with a failure at each of its statements and at its commit: no
+// table changes, the failure is reported and the screen says the save failed.
+struct EndAction {
+    const char* name;
+    QPushButton* frm_S_dayReport::*button;
+    const char* failure; // the screen's own message after the failure; null for none
+};
+const EndAction kEndActions[] = {{"end", &frm_S_dayReport::btnEnd, "저장 실패"},
+                                 {"middle_end", &frm_S_dayReport::btnMiddleEnd, "저장 실패"},
+                                 {"cancel", &frm_S_dayReport::btnJobCancel, "취소 실패"},
+                                 {"forced_end", &frm_S_dayReport::btnForceEnd, nullptr}};
+
+class EndBatchFaultTest : public DayReportEndingTest,
+                          public testing::WithParamInterface<EndAction> {};
+
+TEST_P(EndBatchFaultTest, EveryStatementFailsTheBatchAsAWhole) {
+    const EndAction a = GetParam();
+    FaultSweep sweep(dbFile());
+    sweep.run({[&] {
+                   loadJob(QStringLiteral("P"), QStringLiteral("반제품"), 100, 0);
+                   report->show();
+                   report->lblMold_No->setText(QStringLiteral("MD1"));
+                   materials = {{QStringLiteral("M1"), QStringLiteral("30"), QStringLiteral("L1")}};
+                   messages.clear();
+                   notifier.shown.clear();
+               },
+               [&] { (report.get()->*a.button)->click(); },
+               [&](const std::string& where) {
+                   EXPECT_TRUE(notifier.texts().contains(QStringLiteral("injected fault")))
+                       << where;
+                   if (a.failure) {
+                       ASSERT_FALSE(messages.isEmpty()) << where;
+                       EXPECT_EQ(messages.last(), QString::fromUtf8(a.failure)) << where;
+                   }
+                   EXPECT_FALSE(messages.contains(QStringLiteral("저장이 완료되었습니다.")))
+                       << where;
+               }});
+}
+
+INSTANTIATE_TEST_SUITE_P(EndActions, EndBatchFaultTest, testing::ValuesIn(kEndActions),
+                         [](const testing::TestParamInfo<EndAction>& i) {
+                             return std::string(i.param.name);
+                         });
 
 TEST_F(DayReportEndingTest, JobSwitchOnlyForThePress) {
     report->btnJobSwitch->click();
