@@ -1,5 +1,6 @@
 // The work order list's actions on its active row against a plant database: the start's
 // checks in their order, the job numbering, the start batch, cancel, reopen and register.
+#include "tests/support/faultsweep.h"
 #include "tests/workorders/workorderfixture.h"
 
 #include "core/data/sqliteconnection.h"
@@ -356,4 +357,45 @@ TEST_F(ActionsTest, RegisterOpensTheCreationScreenForTheListsSelection) {
     screen->Command14->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(screen);
+}
+
+// The start (its number read included) and the cancel, with a failure at each statement and
+// at the commit: the order keeps its state and the worker is told.
+TEST_F(ActionsTest, EveryStatementOfTheStartAndTheCancelFailsThemAsAWhole) {
+    const struct {
+        const char* name;
+        std::function<bool()> act;
+        QString failure;
+    } actions[] = {
+        {"start",
+         [] {
+             return WorkOrderActions::startJob(waiting(QStringLiteral("20240305001"),
+                                                       QStringLiteral("EQ1"),
+                                                       QStringLiteral("2024-03-05")),
+                                               kList, nullptr);
+         },
+         QStringLiteral("오류|저장실패")},
+        {"cancel",
+         [] {
+             ListSelection s = waiting(QStringLiteral("20240305002"), QStringLiteral("R017"),
+                                       QStringLiteral("2024-03-05"));
+             s.state = QStringLiteral("미완료");
+             return WorkOrderActions::cancelOrder(s, kList);
+         },
+         QStringLiteral("취소 실패")},
+    };
+    for (const auto& a : actions) {
+        SCOPED_TRACE(a.name);
+        FaultSweep sweep(dbFile());
+        sweep.run({[this] {
+                       messages.clear();
+                       notifier.shown.clear();
+                   },
+                   [&] { a.act(); },
+                   [&](const std::string& where) {
+                       EXPECT_TRUE(notifier.texts().contains(QStringLiteral("injected fault")))
+                           << where;
+                       EXPECT_EQ(messages.value(messages.size() - 1), a.failure) << where;
+                   }});
+    }
 }

@@ -1,5 +1,6 @@
 // Work order creation (frm_S_Jakup) against a plant database: the product grid with today's
 // remaining plan, the part number filter, the save and its refusals.
+#include "tests/support/faultsweep.h"
 #include "tests/workorders/workorderfixture.h"
 
 #include "core/platform/clock.h"
@@ -184,4 +185,21 @@ TEST_F(JakupTest, ATouchOnThePartNumberBoxOpensTheKeyboard) {
         EXPECT_EQ(screen->txtPumbun->text(), c.filter) << c.keys.front();
         EXPECT_EQ(screen->grid()->MaxRows(), c.rows) << c.keys.front();
     }
+}
+
+TEST_F(JakupTest, EveryStatementOfTheSaveFailsItAsAWhole) {
+    FaultSweep sweep(dbFile());
+    sweep.run({[this] {
+                   screen->show();
+                   screen->lsQuery();
+                   messages.clear();
+                   notifier.shown.clear();
+               },
+               [this] { saveRowOf(QStringLiteral("PN-A")); },
+               [this](const std::string& where) {
+                   EXPECT_TRUE(notifier.texts().contains(QStringLiteral("injected fault")))
+                       << where;
+                   EXPECT_EQ(messages, QStringList{QStringLiteral("저장 실패")}) << where;
+                   EXPECT_TRUE(screen->isVisible()) << where;
+               }});
 }
