@@ -1,5 +1,6 @@
 // The touch dialogs through the modal seam: texts, answers, placement, the countdown with
 // a fast timer, and the continue-input dialog's batch against SQLite.
+#include "tests/support/faultsweep.h"
 #include "tests/support/testenv.h"
 
 #include "core/modbas.h"
@@ -337,4 +338,19 @@ TEST(JobStartStatements, TextLineByLine) {
     EXPECT_EQ(lines[26 + 12], QStringLiteral("    '07:08',"));
     EXPECT_EQ(lines[26 + 20], QStringLiteral("    '070809',"));
     EXPECT_EQ(lines[47], QStringLiteral("    'E07')"));
+}
+
+TEST_F(ContinueTest, EveryStatementOfTheNextJobsStartFailsItAsAWhole) {
+    FaultSweep sweep(dbFile());
+    sweep.run({[this] {
+                   boxes.clear();
+                   notifier.shown.clear();
+               },
+               [this] { answerYes(QStringLiteral("S0001")); },
+               [this](const std::string& where) {
+                   EXPECT_TRUE(notifier.texts().contains(QStringLiteral("injected fault")))
+                       << where;
+                   EXPECT_EQ(boxes, QStringList{QStringLiteral("오류|저장실패")}) << where;
+                   EXPECT_FALSE(closed) << where;
+               }});
 }
