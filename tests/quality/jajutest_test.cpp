@@ -1,6 +1,7 @@
 // The inspection sheet (frm_S_jajutest) against a plant database: opening from a job, the
 // grid and its judgement colours, the inspector, the picture, numbering, save and delete.
 #include "tests/quality/qualityfixture.h"
+#include "tests/support/faultsweep.h"
 #include "tests/support/hostiletexts.h"
 #include "tests/support/tablesnapshot.h"
 
@@ -343,4 +344,38 @@ TEST_F(JajutestTest, ReadingsAndInspectorWithQuotesAreStoredAsTyped) {
                   QStringLiteral("3"));
     }
     EXPECT_EQ(changedTables(before, snapshotTables(masters, &TestEnv::checkRows)), QStringList());
+}
+
+// A new sheet (its number read in the batch), the same sheet saved again, and its delete,
+// each with a failure at each statement and at the commit.
+TEST_F(JajutestTest, EveryStatementOfTheSavesAndTheDeleteFailsThemAsAWhole) {
+    const auto failed = [this](const std::string& where) {
+        EXPECT_TRUE(notifier.texts().contains(QStringLiteral("injected fault"))) << where;
+        EXPECT_TRUE(sheet->isVisible()) << where;
+        EXPECT_FALSE(messages.contains(QStringLiteral("저장이 완료되었습니다."))) << where;
+        EXPECT_FALSE(messages.contains(QStringLiteral("초중종검사가 삭제되었습니다."))) << where;
+    };
+    const auto reading = [this] {
+        ASSERT_TRUE(openJob());
+        sheet->show();
+        read(1, {u"12"_qs, u"15"_qs});
+        messages.clear();
+        notifier.shown.clear();
+    };
+    {
+        SCOPED_TRACE("new sheet");
+        FaultSweep sweep(dbFile());
+        sweep.run({reading, [this] { sheet->btn_Savejaju_Click(); }, failed});
+    }
+    {
+        SCOPED_TRACE("saved again");
+        FaultSweep sweep(dbFile());
+        sweep.run({reading, [this] { sheet->btn_Savejaju_Click(); }, failed});
+    }
+    {
+        SCOPED_TRACE("delete");
+        confirm = true;
+        FaultSweep sweep(dbFile());
+        sweep.run({reading, [this] { sheet->btn_deletejaju_Click(); }, failed});
+    }
 }

@@ -1,6 +1,7 @@
 // The mould condition sheet (frm_S_test) against a plant database: load, the keypad on the
 // fields, insert with NULLs, update of the filled fields only, and the refusals.
 #include "tests/quality/qualityfixture.h"
+#include "tests/support/faultsweep.h"
 #include "tests/support/hostiletexts.h"
 #include "tests/support/tablesnapshot.h"
 
@@ -177,4 +178,22 @@ TEST_F(MoldtestTest, ALineAndProductWithQuotesAndCommentsSaveTheirOwnSheet) {
               QStringLiteral("'; DELETE FROM B_EMPLOYEE; --|7||||"));
     EXPECT_EQ(q(QStringLiteral("SELECT COUNT(*) FROM Q_MOLDTEST_RESULT")),
               QString::number(others.toInt() + 1));
+}
+
+TEST_F(MoldtestTest, EveryStatementOfTheSaveFailsItAsAWhole) {
+    FaultSweep sweep(dbFile());
+    sweep.run({[this] {
+                   load(QStringLiteral("J1"));
+                   touch(QStringLiteral("cylinder2"), {u"cmd2"_qs, u"Command13"_qs});
+                   messages.clear();
+                   notifier.shown.clear();
+               },
+               [this] { sheet->btnSave_Click(); },
+               [this](const std::string& where) {
+                   EXPECT_TRUE(notifier.texts().contains(QStringLiteral("injected fault")))
+                       << where;
+                   EXPECT_TRUE(sheet->isVisible()) << where;
+                   EXPECT_FALSE(messages.contains(QStringLiteral("저장이 완료되었습니다.")))
+                       << where;
+               }});
 }
