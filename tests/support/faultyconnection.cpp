@@ -9,7 +9,10 @@ DbError injectedError() {
 bool FaultyConnection::injected(DbError* err) {
     if (!m_inner->inTransaction() || m_seenBeforeCommit >= 0)
         return false;
-    if (++m_seen != m_failAt)
+    ++m_seen;
+    if (m_before)
+        m_before(m_seen);
+    if (m_seen != m_failAt)
         return false;
     ++m_failures;
     if (err)
@@ -20,6 +23,8 @@ bool FaultyConnection::injected(DbError* err) {
 bool FaultyConnection::commit(DbError* err) {
     if (m_seenBeforeCommit < 0) {
         m_seenBeforeCommit = m_seen;
+        if (m_before)
+            m_before(m_seen + 1);
         if (m_failCommit) {
             ++m_failures;
             if (err)

@@ -2,6 +2,7 @@
 
 #include "core/data/connection.h"
 
+#include <functional>
 #include <memory>
 
 // Wraps the program's connection and fails on request: the n-th statement run inside a
@@ -19,6 +20,9 @@ public:
         m_seenBeforeCommit = -1;
         m_failures = 0;
     }
+    // Called before the k-th statement of a transaction runs, and with k = statements + 1
+    // before its commit (a child process pauses there to be killed).
+    void setBeforeStatement(std::function<void(int k)> f) { m_before = std::move(f); }
     int statementsBeforeFirstCommit() const { return m_seenBeforeCommit; }
     int failures() const { return m_failures; }
     std::unique_ptr<Connection> release() { return std::move(m_inner); }
@@ -46,4 +50,5 @@ private:
     int m_seen = 0;
     int m_seenBeforeCommit = -1;
     int m_failures = 0;
+    std::function<void(int)> m_before;
 };
