@@ -5,7 +5,9 @@
 #include "core/moddb.h"
 #include "tests/support/programtest.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 constexpr auto kClock = "2024-03-05 09:30:00";
@@ -111,4 +113,21 @@ TEST_F(TerminalReplayTest, LotsScriptSplitsScansAndAsksBeforeAYoungerLot) {
     EXPECT_TRUE(r.out.contains(QStringLiteral("message\tmessageBox\t입력오류\tLOT NO (L1) 가 먼저 "
                                               "투입 되어야 합니다.")))
         << r.out.toStdString();
+}
+
+TEST_F(TerminalReplayTest, AnUnwritableErrorLogNeverStopsTheWorker) {
+    const QString log = path(QStringLiteral("202403.err"));
+    ASSERT_TRUE(QDir().mkpath(log));
+    execNative(dbFile(), QStringLiteral("CREATE TRIGGER refuse_start BEFORE INSERT ON "
+                                        "P_SANGSAN_MASTER WHEN NEW.seq = '20240305002001' "
+                                        "BEGIN SELECT RAISE(ABORT, 'refused'); END;"));
+    const ProgramRun r = replay("terminal_errlog.replay", QStringLiteral("--terminal"));
+    ASSERT_EQ(r.status, 0) << r.err.toStdString() << r.out.toStdString();
+    EXPECT_TRUE(QFileInfo(log).isDir()) << "the log's place stays as it was";
+    EXPECT_EQ(value(QStringLiteral("SELECT end_yn FROM B_JAKUPJISI_MASTER WHERE seq = "
+                                   "'20240305002001'")),
+              QStringLiteral("1"));
+    EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM B_JAKUPJISI_MASTER WHERE jisi_date = "
+                                   "'2024-03-05'")),
+              QStringLiteral("3"));
 }
