@@ -359,11 +359,15 @@ struct EndAction {
     const char* name;
     QPushButton* frm_S_dayReport::*button;
     const char* failure; // the screen's own message after the failure; null for none
+    const char* product = "P";
+    const char* productClass = "반제품";
 };
-const EndAction kEndActions[] = {{"end", &frm_S_dayReport::btnEnd, "저장 실패"},
-                                 {"middle_end", &frm_S_dayReport::btnMiddleEnd, "저장 실패"},
-                                 {"cancel", &frm_S_dayReport::btnJobCancel, "취소 실패"},
-                                 {"forced_end", &frm_S_dayReport::btnForceEnd, nullptr}};
+const EndAction kEndActions[] = {
+    {"end", &frm_S_dayReport::btnEnd, "저장 실패"},
+    {"end_finished_product", &frm_S_dayReport::btnEnd, "저장 실패", "F", "완제품"},
+    {"middle_end", &frm_S_dayReport::btnMiddleEnd, "저장 실패"},
+    {"cancel", &frm_S_dayReport::btnJobCancel, "취소 실패"},
+    {"forced_end", &frm_S_dayReport::btnForceEnd, nullptr}};
 
 class EndBatchFaultTest : public DayReportEndingTest,
                           public testing::WithParamInterface<EndAction> {};
@@ -372,7 +376,7 @@ TEST_P(EndBatchFaultTest, EveryStatementFailsTheBatchAsAWhole) {
     const EndAction a = GetParam();
     FaultSweep sweep(dbFile());
     sweep.run({[&] {
-                   loadJob(QStringLiteral("P"), QStringLiteral("반제품"), 100, 0);
+                   loadJob(QString::fromUtf8(a.product), QString::fromUtf8(a.productClass), 100, 0);
                    report->show();
                    report->lblMold_No->setText(QStringLiteral("MD1"));
                    materials = {{QStringLiteral("M1"), QStringLiteral("30"), QStringLiteral("L1")}};

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 #include <sqlite3.h>
 
 namespace {
@@ -70,7 +72,7 @@ int FaultSweep::run(const Action& a) {
     m_faulty->arm(0, true);
     a.act();
     const int positions = m_faulty->statementsBeforeFirstCommit();
-    testing::Test::RecordProperty("statements", positions);
+    std::cout << "fault sweep: " << positions << " statements and the commit\n";
     EXPECT_GT(positions, 0) << "the action ran no batch";
     EXPECT_EQ(m_faulty->failures(), positions > 0 ? 1 : 0);
     EXPECT_EQ(dump(m_dbFile), before) << "commit failing";
