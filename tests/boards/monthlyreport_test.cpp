@@ -240,3 +240,21 @@ TEST_F(MonthlyReportTest, OpensOnTodayAndCtrlKeysClickOnlyEnabledButtons) {
     QTest::keyClick(&locked, Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(locked.spread()->MaxRows(), 0);
 }
+
+TEST_F(MonthlyReportTest, EveryPickerMonthAndProcessGivesTheEightRowsWithoutAFailure) {
+    // The picker's whole range, from its first to its last month, for both processes: the
+    // month's bounds and pivot days are spliced as quoted dates, never failing a statement.
+    frm_S_Report_Suju_Chulha s;
+    const QDate days[] = {s.dtpReg_date->minimumDate(), QDate(2024, 2, 29),
+                          s.dtpReg_date->maximumDate()};
+    for (const QDate& day : days) {
+        for (const QString& process : {QStringLiteral("사출"), QStringLiteral("조립")}) {
+            SCOPED_TRACE(day.toString(Qt::ISODate).toStdString() + " " + process.toStdString());
+            report(s, day, process);
+            EXPECT_EQ(s.dtpReg_date->date(), day);
+            EXPECT_EQ(s.spread()->MaxRows(), 8);
+            EXPECT_EQ(s.spread()->MaxCols(), MonthlyReportSql::monthOf(day).days + 3);
+        }
+    }
+    EXPECT_TRUE(notifier.shown.isEmpty()) << notifier.texts().join(QLatin1Char('\n')).toStdString();
+}

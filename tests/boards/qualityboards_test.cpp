@@ -5,7 +5,9 @@
 #include "boards/frm_s_pumzil_chart_show.h"
 #include "core/localsettings.h"
 #include "core/moddb.h"
+#include "core/modfn.h"
 #include "core/platform/clock.h"
+#include "tests/support/hostiletexts.h"
 #include "tests/support/testenv.h"
 #include "ui/common/chartview.h"
 #include "ui/common/clsspread.h"
@@ -16,6 +18,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
@@ -159,6 +162,35 @@ TEST_F(QualityBoardTest, MonthWithoutDefectsOrCancellingQuantitiesDrawsNothing) 
     EXPECT_TRUE(boxes.isEmpty());
 }
 
+TEST_F(QualityBoardTest, MasterNamesWithQuotesAndCommentsAreShownAsWritten) {
+    // Process, machine, product and defect names are read, never spliced: whatever they hold,
+    // both boards show them as written.
+    for (const QString& h : hostileTexts()) {
+        SCOPED_TRACE(h.left(40).toStdString());
+        const QString v = QStringLiteral("N'") + gfSQL_STR(h) + QLatin1Char('\'');
+        for (const char* update :
+             {"UPDATE B_PROCESS SET process_name = %1",
+              "UPDATE B_EQUIPMENT SET equipment_name = %1",
+              "UPDATE B_PRODUCT_MASTER SET pumbun = %1, product_name = %1",
+              "UPDATE B_PROCESSBAD SET processbad_name = %1 + processbad_code"})
+            ASSERT_TRUE(gfEXEC_SQL(QString::fromLatin1(update).arg(v), QStringLiteral("test")));
+        frm_S_ImgSHow_One list;
+        list.lsQuery();
+        const clsSpread& g = *list.grid();
+        ASSERT_EQ(g.MaxRows(), 6);
+        for (const char* col : {"공정명", "설비명", "품번", "품명"})
+            EXPECT_EQ(g.TextWithColID(QString::fromUtf8(col), 5), h) << col;
+        EXPECT_EQ(g.TextWithColID(QStringLiteral("불량명"), 1), h + QStringLiteral("B1"));
+
+        frm_S_Pumzil_Chart_Show quality;
+        quality.lsQuery();
+        ASSERT_EQ(quality.grid()->MaxRows(), 4);
+        EXPECT_EQ(quality.cc->pointLabel(0), h + QStringLiteral("B1"));
+    }
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join(QLatin1Char(';')).toStdString();
+    EXPECT_TRUE(notifier.shown.isEmpty()) << notifier.texts().join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(QualityBoardTest, ListAndQualityBoardsReplaceEachOther) {
     std::unique_ptr<BoardCycle> cycle(BoardCycle::listAndQuality());
     QPointer<ImgShowBoard> first = cycle->start();
@@ -257,6 +289,43 @@ TEST_F(PictureBoardTest, MissingFallbackShareOrPictureRaisesTheError) {
         EXPECT_EQ(boxes.last(), error) << c.what;
         EXPECT_TRUE(board.Timer1->isActive()) << c.what; // the next refresh follows
     }
+}
+
+TEST_F(PictureBoardTest, APartNumberNeverReachesAFileOutsideTheShare) {
+    // A picture beside the share: part numbers that walk there show the fallback. Texts that
+    // only look odd name a picture in the share (none for the empty one and for one too long
+    // for a file name).
+    writePicture(path(QStringLiteral("secret.jpg")), "JPG");
+    QList<std::pair<QString, QString>> cases; // part number, its picture in the share
+    for (const QString& h : hostileTexts())
+        cases.append({h, h.isEmpty() || h.size() > 250 ? QString() : h + QStringLiteral(".jpg")});
+    for (const QString& walk :
+         {QStringLiteral("../secret"), QStringLiteral("..\\secret"), QStringLiteral(" .. "),
+          QStringLiteral("./../secret"), path(QStringLiteral("secret")),
+          QStringLiteral("share/../../secret"), QStringLiteral("%2e%2e/secret"),
+          QStringLiteral("O'Brien/../..")})
+        cases.append({walk, QString()});
+    cases.append({QStringLiteral("..."), QStringLiteral("....jpg")});
+    const QString share = QFileInfo(path(QStringLiteral("share"))).canonicalFilePath();
+    frm_S_ImgSHow_Two board;
+    for (const auto& [part, picture] : cases) {
+        SCOPED_TRACE(part.left(40).toStdString());
+        ASSERT_TRUE(gfEXEC_SQL(QStringLiteral("UPDATE B_JAKUPJISI_MASTER SET pumbun = N'") +
+                                   gfSQL_STR(part) + QLatin1Char('\''),
+                               QStringLiteral("test")));
+        const QString inShare = share + QLatin1Char('/') + picture;
+        if (!picture.isEmpty())
+            writePicture(inShare, "JPG");
+        board.lsQuery();
+        if (picture.isEmpty())
+            EXPECT_EQ(board.shownFile(), frm_S_ImgSHow_Two::fallbackFile());
+        else
+            EXPECT_EQ(QFileInfo(board.shownFile()).canonicalFilePath(), inShare);
+        if (!picture.isEmpty())
+            QFile::remove(inShare);
+    }
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join(QLatin1Char(';')).toStdString();
+    EXPECT_TRUE(notifier.shown.isEmpty()) << notifier.texts().join(QLatin1Char('\n')).toStdString();
 }
 
 TEST(PictureFileTest, PartNumbersNameFilesInTheFolderOnly) {

@@ -2,11 +2,14 @@
 // pseudo-terminal pair stands in for the printer), the refusals and failures, and the label
 // columns of the production history grid.
 #include "tests/production/ptypair.h"
+#include "tests/support/hostiletexts.h"
+#include "tests/support/tablesnapshot.h"
 #include "tests/support/testenv.h"
 
 #include "core/localsettings.h"
 #include "core/modbas.h"
 #include "core/moddb.h"
+#include "core/modfn.h"
 #include "production/boxlabel.h"
 #include "production/boxlabelgrid.h"
 #include "production/boxlabelprinter.h"
@@ -158,6 +161,38 @@ TEST_F(BoxLabelTest, SmallLabelIsOneTextWithLineFeedsAndBigLabelThePiecesBackToB
     ASSERT_TRUE(print(Size::Big, big, pty.slavePath()));
     EXPECT_EQ(QString::fromLatin1(pty.readAll()), bigTenCharacters().join(QString()));
     EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(BoxLabelTest, HostileProductTextsAndLotsAreReadAndPrintedAsWritten) {
+    const QStringList tables = {u"B_PRODUCT_MASTER"_qs, u"P_SANGSAN_MASTER"_qs};
+    int i = 0;
+    for (const QString& h : hostileTexts()) {
+        SCOPED_TRACE(h.left(40).toStdString());
+        // The product's code and texts and the run's lot all hold the text.
+        const QString code = h + QString::number(++i);
+        const QString value = u"N'"_qs + gfSQL_STR(h) + u"'"_qs;
+        ASSERT_TRUE(gfEXEC_SQL(u"INSERT INTO B_PRODUCT_MASTER (product_code, pumbun, product_name, "
+                               "culha_pumbun) VALUES (N'"_qs +
+                                   gfSQL_STR(code) + u"', "_qs + value + u", "_qs + value +
+                                   u", "_qs + value + u")"_qs,
+                               u"set-up"_qs));
+        ASSERT_TRUE(gfEXEC_SQL(u"UPDATE P_SANGSAN_MASTER SET lot_no = "_qs + value +
+                                   u" WHERE op_seq_sub = '"_qs + kRun + u"'"_qs,
+                               u"set-up"_qs));
+        const TableRows before = snapshotTables(tables, &TestEnv::checkRows);
+        ASSERT_TRUE(print(Size::Small, {u"3"_qs, u"40"_qs, code, kRun}, pty.slavePath()));
+        const bool longText = h.size() > 9;
+        const QString shown = h.isEmpty() ? u"NULL"_qs : h;
+        const QStringList expected =
+            expectedPieces("270", shown, longText ? "^FT230,255^A0N,70,50" : "^FT290,255^A0N,80,60",
+                           shown, longText ? "^FT210,450^A0N,80,35" : "^FT385,450^A0N,80,45", shown,
+                           h.left(7), u"40"_qs, u"3"_qs);
+        EXPECT_EQ(pty.readAll(), BoxLabel::bytes(BoxLabel::joined(expected)));
+        EXPECT_EQ(changedTables(before, snapshotTables(tables, &TestEnv::checkRows)),
+                  QStringList());
+    }
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(notifier.shown.isEmpty()) << notifier.texts().join(u"\n"_qs).toStdString();
 }
 
 TEST_F(BoxLabelTest, ARunWithoutLotPrintsAnEmptyLotAndAnEmptyCountIsSentAsItIs) {

@@ -3,8 +3,11 @@
 // whole.
 #include "tests/production/productionfixture.h"
 #include "tests/support/faultsweep.h"
+#include "tests/support/hostiletexts.h"
 #include "tests/support/qtprinters.h"
+#include "tests/support/tablesnapshot.h"
 
+#include "core/modfn.h"
 #include "core/platform/clock.h"
 #include "production/dayreportending.h"
 #include "production/frm_s_dayreport.h"
@@ -210,6 +213,85 @@ TEST_F(DayReportEndingTest, LotsMaterialsAndWorkerWithQuotesAndCommentsEndAsWrit
     EXPECT_EQ(q(QStringLiteral("select employee_no from P_SANGSAN_MASTER")),
               QStringLiteral("W'1--"));
     EXPECT_EQ(q(QStringLiteral("select * from B_EMPLOYEE")), workers);
+}
+
+TEST_F(DayReportEndingTest, EveryEndOverProductMouldAndLotTextsWithQuotesAndComments) {
+    // The master data of the run (product code and name, mould, material lot) holds the text;
+    // each end writes only its rows and the codes as written, the texts it does not write
+    // change nothing.
+    const QStringList masters = {QStringLiteral("B_EMPLOYEE"), QStringLiteral("B_PRODUCT_MASTER"),
+                                 QStringLiteral("B_METALLIC")};
+    const QStringList ledgers = {QStringLiteral("S_PRODUCT_STORE"),
+                                 QStringLiteral("P_PRODUCT_STORE"),
+                                 QStringLiteral("P_PRODUCT_IPGO"), QStringLiteral("S_LOT_HISTORY"),
+                                 QStringLiteral("B_METALLIC_COUNT")};
+    for (const QString& h : hostileTexts()) {
+        SCOPED_TRACE(h.left(40).toStdString());
+        const QString product = QStringLiteral("Q") + h, mould = QStringLiteral("M") + h;
+        const QString v = gfSQL_STR(h);
+        dbExec(QStringLiteral("INSERT INTO B_PRODUCT_MASTER (product_code, product_name) VALUES "
+                              "(N'Q%1', N'%1')")
+                   .arg(v));
+        dbExec(QStringLiteral("INSERT INTO B_METALLIC (mold_no, product_code) VALUES (N'M%1', "
+                              "N'Q%1')")
+                   .arg(v));
+        for (const QString& t : ledgers)
+            dbExec(QStringLiteral("DELETE FROM ") + t);
+        const auto runAgain = [&](const QString& productClass) {
+            dbExec(QStringLiteral("DELETE FROM P_SANGSAN_MASTER"));
+            dbExec(QStringLiteral("INSERT INTO P_SANGSAN_MASTER (seq, op_seq_sub, qty, bad_qty) "
+                                  "VALUES ('20240305001001', '20240305001001', 0, 0)"));
+            dbExec(QStringLiteral("UPDATE B_JAKUPJISI_MASTER SET end_yn = '2', qty = 0, bad_qty "
+                                  "= 0, product_code = N'Q%1'")
+                       .arg(v));
+            loadJob(product, productClass, 100, 0);
+            for (QLabel* l : {report->lblProduct_name, report->lblPumbun, report->lblWC_name,
+                              static_cast<QLabel*>(report->lblEmployee_name), report->lblCar_code})
+                l->setText(h);
+            report->lblMold_No->setText(mould);
+            report->show();
+            messages.clear();
+        };
+        const TableRows fixed = snapshotTables(masters, &TestEnv::checkRows);
+
+        runAgain(QStringLiteral("반제품"));
+        materials = {{QStringLiteral("M1"), QStringLiteral("5"), h}};
+        report->btnMiddleEnd->click();
+        EXPECT_EQ(messages, QStringList{QStringLiteral("저장이 완료되었습니다.")});
+        EXPECT_EQ(todaysMovements(QStringLiteral("S_PRODUCT_STORE")),
+                  product + QStringLiteral("|재공품추가|20240305/A|100|100;M1|재공품소모|") + h +
+                      QStringLiteral("|5|-5"));
+        EXPECT_EQ(q(QStringLiteral("select culgo_product_code, culgo_lot_no from S_LOT_HISTORY")),
+                  QStringLiteral("M1|") + h);
+        EXPECT_EQ(q(QStringLiteral("select mold_no, product_code, qty from B_METALLIC_COUNT")),
+                  mould + QLatin1Char('|') + product + QStringLiteral("|102"));
+
+        runAgain(QStringLiteral("반제품"));
+        const TableRows afterMiddle = snapshotTables(ledgers, &TestEnv::checkRows);
+        report->btnForceEnd->click();
+        EXPECT_EQ(messages, QStringList{QStringLiteral("강제종료가 완료되었습니다.")});
+        EXPECT_EQ(q(QStringLiteral("select count(*) from P_SANGSAN_MASTER")), QStringLiteral("0"));
+
+        runAgain(QStringLiteral("반제품"));
+        report->btnJobCancel->click();
+        EXPECT_EQ(messages.last(), QStringLiteral("작업취소가 완료되었습니다."));
+        EXPECT_EQ(q(QStringLiteral("select end_yn from B_JAKUPJISI_MASTER")), QStringLiteral("1"));
+        EXPECT_EQ(changedTables(afterMiddle, snapshotTables(ledgers, &TestEnv::checkRows)),
+                  QStringList());
+
+        runAgain(QStringLiteral("완제품"));
+        materials.clear();
+        report->btnEnd->click();
+        EXPECT_EQ(messages.last(), QStringLiteral("저장이 완료되었습니다."));
+        EXPECT_EQ(todaysMovements(QStringLiteral("P_PRODUCT_STORE")),
+                  product + QStringLiteral("|제품입고|20240305/A|100|100"));
+        EXPECT_EQ(q(QStringLiteral("select product_code, lot_no from P_PRODUCT_IPGO")),
+                  product + QStringLiteral("|20240305/A"));
+        EXPECT_EQ(changedTables(fixed, snapshotTables(masters, &TestEnv::checkRows)),
+                  QStringList());
+        EXPECT_TRUE(notifier.shown.isEmpty())
+            << notifier.texts().join(QLatin1Char('\n')).toStdString();
+    }
 }
 
 class DayReportEndingGridTest : public DayReportEndingTest {

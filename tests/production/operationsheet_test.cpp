@@ -1,5 +1,6 @@
 // The process move sheet: "발행" writes the eight values into their cells of the sheet file
 // (the blank sheet beside it untouched) and prints them on one page, here into a PDF file.
+#include "tests/support/hostiletexts.h"
 #include "tests/support/testenv.h"
 
 #include "production/frm_s_operation_sheet.h"
@@ -128,6 +129,28 @@ TEST_F(OperationSheetTest, AnUnwritableFolderIsToldAndNothingPrinted) {
     EXPECT_TRUE(boxes[0].startsWith(u"공정이동표를 출력할 수 없습니다.\n"_qs))
         << boxes[0].toStdString();
     EXPECT_FALSE(QFile::exists(pdf()));
+}
+
+TEST_F(OperationSheetTest, HostileTextsAreIssuedAndPrintedAsWritten) {
+    for (const QString& h : hostileTexts()) {
+        SCOPED_TRACE(h.left(40).toStdString());
+        QFile::remove(pdf());
+        frm_S_operation_sheet sheet({h, h, h, u"7"_qs, h, h, h, QDate(2024, 3, 5)}, nullptr);
+        EXPECT_TRUE(sheet.cmdmakestatement_Click());
+        const QString xml = sheetXml(OperationSheet::issuedFile());
+        const std::pair<const char*, QString> cells[] = {
+            {"A1", u"공정이동표(공정명 :"_qs + h + u")"_qs},
+            {"B2", h},
+            {"B3", h},
+            {"B4", u"7EA"_qs},
+            {"B5", h},
+            {"B7", u"*"_qs + h + u"/"_qs + h + u"*"_qs},
+            {"B8", h}};
+        for (const auto& [ref, value] : cells)
+            EXPECT_EQ(cellText(xml, ref), value) << ref;
+        EXPECT_TRUE(pdfText().contains(u"7EA"_qs));
+    }
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join(u" / "_qs).toStdString();
 }
 
 TEST_F(OperationSheetTest, CloseButtonClosesWithoutIssuing) {

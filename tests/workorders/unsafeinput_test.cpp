@@ -5,12 +5,14 @@
 #include "tests/workorders/workorderfixture.h"
 
 #include "ui/common/clsspread.h"
+#include "ui/common/modal.h"
 #include "ui/common/spreadview.h"
 #include "workorders/frm_s_jakup.h"
 #include "workorders/workorderactions.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <memory>
 
@@ -62,6 +64,41 @@ TEST_F(JakupUnsafeInputTest, TheFilterMatchesTextAndNeverFailsOrWrites) {
         screen->txtPumbun->setText(texts[i]);
         screen->cmd_query->click();
         EXPECT_EQ(screen->grid()->MaxRows(), expected[i]) << texts[i].toStdString();
+    }
+    EXPECT_TRUE(notifier.shown.isEmpty()) << notifier.texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(changedTables(before, snapshot()), QStringList());
+}
+
+TEST_F(JakupUnsafeInputTest, TheKeyboardTypesCommentsAndLongTextsIntoTheFilterSafely) {
+    // The part number keyboard has letters, digits, minus and a point: of the hostile texts it
+    // can type the comment marker and an over-long text; a quote it cannot type at all.
+    struct Case {
+        QStringList keys;
+        QString filter;
+        int rows;
+    };
+    const Case cases[] = {
+        {{QStringLiteral("Command15"), QStringLiteral("Command15")}, QStringLiteral("--"), 1},
+        {{QStringLiteral("cmdn"), QStringLiteral("Command15")}, QStringLiteral("N-"), 2},
+        {{QStringLiteral("Command3"), QStringLiteral("Command15"), QStringLiteral("Command15")},
+         QStringLiteral(".--"),
+         0},
+        {QStringList(300, QStringLiteral("cmdx")), QString(300, QLatin1Char('X')), 0}};
+    const TableRows before = snapshot();
+    for (const Case& c : cases) {
+        ScopedModalHandler typing([&c](QDialog& d) {
+            for (const QString& key : c.keys + QStringList{QStringLiteral("Command13")}) {
+                auto* b = d.findChild<QPushButton*>(key);
+                EXPECT_NE(b, nullptr) << key.toStdString();
+                if (b)
+                    b->click();
+            }
+            return d.result();
+        });
+        QTest::mouseClick(screen->txtPumbun, Qt::LeftButton);
+        EXPECT_EQ(screen->txtPumbun->text(), c.filter);
+        EXPECT_EQ(screen->grid()->MaxRows(), c.rows) << c.filter.toStdString();
     }
     EXPECT_TRUE(notifier.shown.isEmpty()) << notifier.texts().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
