@@ -9,6 +9,31 @@
 #include "core/tsql/tsqldialect.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+// The SQLite ODBC driver wraps SQLite's message as "[SQLite]<message> (<code>)". The runtime
+// functions' messages are the server's own, and their server numbers are found by the
+// message: hand them on bare, as the embedded backend does.
+class DriverMessageRunner : public StatementRunner {
+public:
+    explicit DriverMessageRunner(StatementRunner& native) : m_native(native) {}
+
+    bool run(const QString& nativeText, Recordset* result, qint64* changes, DbError* err) override {
+        if (m_native.run(nativeText, result, changes, err))
+            return true;
+        if (err) {
+            static const QRegularExpression decoration(
+                QStringLiteral("^(\\[[^\\]]*\\])+|\\s\\(-?\\d+\\)$"));
+            err->description.remove(decoration);
+        }
+        return false;
+    }
+
+private:
+    StatementRunner& m_native;
+};
+} // namespace
 
 TsqlOdbcDialect::TsqlOdbcDialect() = default;
 TsqlOdbcDialect::~TsqlOdbcDialect() = default;
@@ -54,8 +79,9 @@ bool TsqlOdbcDialect::run(StatementRunner& native, const QString& text, Recordse
         return false;
     }
     bool any = false;
+    DriverMessageRunner bare(native);
     const bool ok = tsql::runBatch(
-        *m_state, native, text,
+        *m_state, bare, text,
         [&](const Recordset& rs) {
             if (result)
                 *result = rs;
