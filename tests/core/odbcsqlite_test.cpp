@@ -156,9 +156,11 @@ TEST_P(BackendConnection, FailuresCarryTheServersNumbers) {
     EXPECT_EQ(rows(QStringLiteral("SELECT COUNT(*) FROM W")).value(0, 0).toInt(), 3);
 }
 
+// Over ODBC the extension runs inside the driver, and still reads the program's clock.
 TEST_P(BackendConnection, GetdateIsTheProgramsClock) {
-    EXPECT_EQ(rows(QStringLiteral("SELECT CONVERT(VARCHAR(19), GETDATE(), 120)")).value(0, 0),
-              QVariant(QStringLiteral("2024-03-05 10:00:00")));
+    EXPECT_EQ(
+        rows(QStringLiteral("SELECT CONVERT(VARCHAR(19), GETDATE(), 120)")).value(0, 0).toString(),
+        QStringLiteral("2024-03-05 10:00:00"));
 }
 
 class OdbcTransport : public BackendConnection {};
