@@ -14,6 +14,11 @@
 namespace {
 constexpr int kTimeoutSeconds = 100;
 
+ConnectionFactory& connectionFactory() {
+    static ConnectionFactory factory;
+    return factory;
+}
+
 // The error reporter offers the reconnect prompt through this hook when gCon is closed.
 [[maybe_unused]] const bool kReconnectHooked = (setErrLogReconnectHook(&gfDB_RECONNECT), true);
 
@@ -131,7 +136,13 @@ QString gfCONNECTION_STRING() {
            QStringLiteral("; database =") + odbcAttributeValue(gsDB_NAME) + QStringLiteral(";");
 }
 
+void setConnectionFactory(ConnectionFactory factory) {
+    connectionFactory() = std::move(factory);
+}
+
 std::unique_ptr<Connection> gfNEW_CONNECTION() {
+    if (const ConnectionFactory& factory = connectionFactory())
+        return factory();
     if (LocalSettings::current().useSqlite())
         return std::make_unique<SqliteConnection>(dataFolder(), gsDB_NAME, embeddedDialect());
     return std::make_unique<OdbcConnection>();
@@ -142,7 +153,8 @@ bool gfDB_OPEN() {
     gCon = gfNEW_CONNECTION();
     gCon->setConnectionTimeout(kTimeoutSeconds);
     gCon->setCommandTimeout(kTimeoutSeconds);
-    gCon->setConnectionString(gfCONNECTION_STRING());
+    if (gCon->connectionString().isEmpty())
+        gCon->setConnectionString(gfCONNECTION_STRING());
     DbError e;
     if (gCon->open(&e) && gCon->setDefaultDatabase(gsDB_NAME, &e)) {
         busy(false);

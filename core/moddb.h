@@ -20,6 +20,10 @@
 QString gfCONNECTION_STRING();
 // A new, unopened connection of the configured backend for gsDB_NAME.
 std::unique_ptr<Connection> gfNEW_CONNECTION();
+// Tests: gfNEW_CONNECTION hands out what factory makes instead (an empty factory restores the
+// configured backend). A connection that comes with its connection string keeps it.
+using ConnectionFactory = std::function<std::unique_ptr<Connection>()>;
+void setConnectionFactory(ConnectionFactory factory);
 
 bool gfDB_OPEN();
 void gfDB_RECONNECT();

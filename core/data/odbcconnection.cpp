@@ -73,6 +73,10 @@ bool prepareAndRun(QSqlQuery& q, const QString& text, int timeout, DbError* err)
 
 OdbcConnection::OdbcConnection() : m_connName(nextConnectionName()) {}
 
+OdbcConnection::OdbcConnection(std::unique_ptr<OdbcDialect> dialect) : OdbcConnection() {
+    m_dialect = std::move(dialect);
+}
+
 OdbcConnection::~OdbcConnection() {
     close();
 }
@@ -94,6 +98,8 @@ bool OdbcConnection::open(DbError* err) {
         if (!ok && err)
             *err = errorOf(db.lastError());
     }
+    if (ok && m_dialect)
+        ok = m_dialect->prepare(*this, err);
     if (!ok)
         close();
     return ok;
@@ -121,6 +127,8 @@ bool OdbcConnection::notOpen(DbError* err) const {
 }
 
 bool OdbcConnection::setDefaultDatabase(const QString& name, DbError* err) {
+    if (m_dialect)
+        return isOpen() ? m_dialect->useDatabase(*this, name, err) : notOpen(err);
     QString quoted = name;
     quoted.replace(QLatin1Char(']'), QStringLiteral("]]"));
     return execute(QStringLiteral("USE [") + quoted + QLatin1Char(']'), nullptr, err);
@@ -166,6 +174,35 @@ bool OdbcConnection::rollback(DbError* err) {
 bool OdbcConnection::execute(const QString& text, qint64* affected, DbError* err) {
     if (!isOpen())
         return notOpen(err);
+    if (!m_dialect)
+        return executeNative(text, affected, err);
+    qint64 n = 0;
+    const bool ok = m_dialect->run(*this, text, nullptr, &n, err);
+    if (affected)
+        *affected = ok ? n : 0;
+    return ok;
+}
+
+bool OdbcConnection::select(const QString& text, Recordset* out, DbError* err) {
+    if (!isOpen())
+        return notOpen(err);
+    if (!m_dialect)
+        return selectNative(text, out, err);
+    return m_dialect->run(*this, text, out, nullptr, err);
+}
+
+bool OdbcConnection::run(const QString& nativeText, Recordset* result, qint64* changes,
+                         DbError* err) {
+    if (!isOpen())
+        return notOpen(err);
+    if (!result)
+        return executeNative(nativeText, changes, err);
+    if (changes)
+        *changes = 0;
+    return selectNative(nativeText, result, err);
+}
+
+bool OdbcConnection::executeNative(const QString& text, qint64* affected, DbError* err) {
     QSqlQuery q(database());
     if (!prepareAndRun(q, text, commandTimeout(), err))
         return false;
@@ -174,9 +211,7 @@ bool OdbcConnection::execute(const QString& text, qint64* affected, DbError* err
     return true;
 }
 
-bool OdbcConnection::select(const QString& text, Recordset* out, DbError* err) {
-    if (!isOpen())
-        return notOpen(err);
+bool OdbcConnection::selectNative(const QString& text, Recordset* out, DbError* err) {
     QSqlQuery q(database());
     q.setForwardOnly(true);
     if (!prepareAndRun(q, text, commandTimeout(), err))

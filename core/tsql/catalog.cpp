@@ -1,5 +1,7 @@
 #include "core/tsql/catalog.h"
 
+#include "core/tsql/sqlquote.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -33,59 +35,77 @@ const ColumnInfo* TableInfo::column(const QString& name) const {
     return nullptr;
 }
 
-const TableInfo* SqliteCatalog::table(const QString& schema, const QString& name) {
+const TableInfo* CachedCatalog::table(const QString& schema, const QString& name) {
     const QString key = schema + QLatin1Char('.') + name.toLower();
     if (const auto it = m_tables.constFind(key); it != m_tables.constEnd())
         return it->get();
     auto info = std::make_shared<TableInfo>();
     info->name = name;
-    const QByteArray sql =
-        QStringLiteral("SELECT name, type, pk FROM \"%1\".pragma_table_info(?1)")
-            .arg(QString(schema).replace(QLatin1Char('"'), QLatin1String("\"\"")))
-            .toUtf8();
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(m_db, sql.constData(), int(sql.size()), &st, nullptr) != SQLITE_OK)
-        return nullptr;
-    const QByteArray n = name.toUtf8();
-    sqlite3_bind_text(st, 1, n.constData(), int(n.size()), SQLITE_TRANSIENT);
-    while (sqlite3_step(st) == SQLITE_ROW) {
+    for (const ColumnRow& row : readColumns(schema, name)) {
         ColumnInfo c;
-        c.name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-        const QString declared =
-            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1)));
-        c.type = typeOfDeclared(declared);
+        c.name = row.name;
+        c.type = typeOfDeclared(row.declared);
         // The identity column of a table made from the schema script is its INTEGER PRIMARY
         // KEY; the server leaves it out of an INSERT without a column list.
-        c.identity = sqlite3_column_int(st, 2) == 1 &&
-                     declared.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0;
+        c.identity = row.primaryKey == 1 &&
+                     row.declared.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0;
         info->columns.push_back(std::move(c));
     }
-    sqlite3_finalize(st);
     if (info->columns.empty())
         return nullptr;
     // Only AUTOINCREMENT marks an identity; a plain INTEGER PRIMARY KEY is written by callers.
     if (std::any_of(info->columns.begin(), info->columns.end(),
-                    [](const ColumnInfo& c) { return c.identity; })) {
-        const QByteArray q =
-            QStringLiteral("SELECT sql FROM \"%1\".sqlite_master WHERE type = 'table' AND name = "
-                           "?1 COLLATE NOCASE")
-                .arg(QString(schema).replace(QLatin1Char('"'), QLatin1String("\"\"")))
-                .toUtf8();
-        bool autoIncrement = false;
-        if (sqlite3_prepare_v2(m_db, q.constData(), int(q.size()), &st, nullptr) == SQLITE_OK) {
-            sqlite3_bind_text(st, 1, n.constData(), int(n.size()), SQLITE_TRANSIENT);
-            if (sqlite3_step(st) == SQLITE_ROW)
-                autoIncrement =
-                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)))
-                        .contains(QLatin1String("AUTOINCREMENT"), Qt::CaseInsensitive);
-            sqlite3_finalize(st);
-        }
-        if (!autoIncrement)
-            for (ColumnInfo& c : info->columns)
-                c.identity = false;
-    }
+                    [](const ColumnInfo& c) { return c.identity; }) &&
+        !readCreateText(schema, name).contains(QLatin1String("AUTOINCREMENT"), Qt::CaseInsensitive))
+        for (ColumnInfo& c : info->columns)
+            c.identity = false;
     m_tables.insert(key, info);
     return info.get();
+}
+
+namespace {
+QString schemaQuoted(const QString& schema) {
+    QString out;
+    appendQuoted(out, schema, QLatin1Char('"'));
+    return out;
+}
+} // namespace
+
+std::vector<CachedCatalog::ColumnRow> SqliteCatalog::readColumns(const QString& schema,
+                                                                 const QString& name) {
+    std::vector<ColumnRow> rows;
+    const QByteArray sql = QStringLiteral("SELECT name, type, pk FROM %1.pragma_table_info(?1)")
+                               .arg(schemaQuoted(schema))
+                               .toUtf8();
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql.constData(), int(sql.size()), &st, nullptr) != SQLITE_OK)
+        return rows;
+    const QByteArray n = name.toUtf8();
+    sqlite3_bind_text(st, 1, n.constData(), int(n.size()), SQLITE_TRANSIENT);
+    while (sqlite3_step(st) == SQLITE_ROW)
+        rows.push_back(
+            {QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))),
+             QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1))),
+             sqlite3_column_int(st, 2)});
+    sqlite3_finalize(st);
+    return rows;
+}
+
+QString SqliteCatalog::readCreateText(const QString& schema, const QString& name) {
+    const QByteArray q = QStringLiteral("SELECT sql FROM %1.sqlite_master WHERE type = 'table' "
+                                        "AND name = ?1 COLLATE NOCASE")
+                             .arg(schemaQuoted(schema))
+                             .toUtf8();
+    sqlite3_stmt* st = nullptr;
+    QString text;
+    if (sqlite3_prepare_v2(m_db, q.constData(), int(q.size()), &st, nullptr) != SQLITE_OK)
+        return text;
+    const QByteArray n = name.toUtf8();
+    sqlite3_bind_text(st, 1, n.constData(), int(n.size()), SQLITE_TRANSIENT);
+    if (sqlite3_step(st) == SQLITE_ROW)
+        text = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    sqlite3_finalize(st);
+    return text;
 }
 
 } // namespace tsql

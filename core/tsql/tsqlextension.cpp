@@ -925,6 +925,10 @@ extern "C" int sqlite3_mestsql_init(sqlite3* db, char** errorMessage, const sqli
         {"tsql_patindex", 2, patIndex, true},
         {"tsql_str", 3, str, true},
     };
+    // The translated text quotes names with '"': a misspelt column must fail instead of
+    // silently becoming a text literal, in every host that runs the text.
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     for (const FunctionDef& f : functions) {
         const int flags =
             SQLITE_UTF8 | SQLITE_INNOCUOUS | (f.deterministic ? SQLITE_DETERMINISTIC : 0);

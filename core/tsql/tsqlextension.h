@@ -5,8 +5,11 @@ struct sqlite3_api_routines;
 
 // The SQLite side of the T-SQL dialect: the conversion and date functions the translated
 // text calls (tsql_*) and the collation TSQL_CI (case-insensitive, trailing spaces ignored),
-// registered on one connection. Shaped as a SQLite extension entry point so the same code can
-// be loaded by another SQLite host; the program calls it directly with api = nullptr.
+// registered on one connection, and double-quoted texts refused as literals (the translation
+// quotes names so). Shaped as a SQLite extension entry point so the same code is loaded by
+// other SQLite hosts (the mestsql_ext module, e.g. by the SQLite ODBC driver); the program
+// calls it directly. The routine table api is not used: a host loads the module into the same
+// shared SQLite library that it uses itself.
 extern "C" int sqlite3_mestsql_init(sqlite3* db, char** errorMessage,
                                     const sqlite3_api_routines* api);
 

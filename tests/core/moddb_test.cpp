@@ -2,6 +2,7 @@
 #include "core/localsettings.h"
 #include "core/modbas.h"
 #include "core/moddb.h"
+#include "tests/support/odbcsqlite.h"
 #include "tests/support/testenv.h"
 
 #include <QFile>
@@ -11,8 +12,9 @@
 #include <optional>
 
 namespace {
-// A small table: three rows, one NULL name.
-class ModDbTest : public TestEnv {
+// A small table: three rows, one NULL name. The helpers run on the embedded backend, and
+// on the same file over ODBC.
+class ModDbTest : public TestEnv, public ::testing::WithParamInterface<Backend> {
 protected:
     void SetUp() override {
         TestEnv::SetUp();
@@ -20,6 +22,12 @@ protected:
             QStringLiteral("MES_TEST"),
             QStringLiteral("CREATE TABLE T (id INTEGER PRIMARY KEY, name TEXT, qty INTEGER);"
                            "INSERT INTO T VALUES (1,'a',1),(2,NULL,1),(3,'c',2);"));
+        if (GetParam() == Backend::Odbc) {
+            ASSERT_TRUE(
+                OdbcSqlite::registeredDrivers().contains(QLatin1String(OdbcSqlite::kDriver)))
+                << "the SQLite ODBC driver is not registered (scripts/install-deps)";
+            OdbcSqlite::installForHelpers();
+        }
         ASSERT_TRUE(gfDB_OPEN());
     }
     QString table() const {
@@ -32,7 +40,10 @@ protected:
 };
 } // namespace
 
-TEST_F(ModDbTest, ExecCommitsAndBatchesRunInOrder) {
+INSTANTIATE_TEST_SUITE_P(Backends, ModDbTest, ::testing::Values(Backend::Embedded, Backend::Odbc),
+                         ::testing::PrintToStringParamName());
+
+TEST_P(ModDbTest, ExecCommitsAndBatchesRunInOrder) {
     EXPECT_TRUE(gfEXEC_SQL(QStringLiteral("UPDATE T SET qty = qty + 1 WHERE id = 1"),
                            QStringLiteral("loc")));
     EXPECT_TRUE(gfEXEC_SQLS({QStringLiteral("INSERT INTO T VALUES (4,'d',0)"),
@@ -43,7 +54,7 @@ TEST_F(ModDbTest, ExecCommitsAndBatchesRunInOrder) {
     EXPECT_EQ(log(), QStringLiteral("<missing>"));
 }
 
-TEST_F(ModDbTest, BatchWithFailingSecondStatementLeavesNothingAndReports) {
+TEST_P(ModDbTest, BatchWithFailingSecondStatementLeavesNothingAndReports) {
     EXPECT_FALSE(
         gfEXEC_SQLS({QStringLiteral("UPDATE T SET qty = 5"), QStringLiteral("UPDAT T SET qty = 6"),
                      QStringLiteral("DELETE FROM T")},
@@ -60,7 +71,7 @@ TEST_F(ModDbTest, BatchWithFailingSecondStatementLeavesNothingAndReports) {
         gfEXEC_SQL(QStringLiteral("UPDATE T SET qty = 7 WHERE id = 3"), QStringLiteral("loc")));
 }
 
-TEST_F(ModDbTest, CountMismatchRollsBackSilentlyAndLogsLocationOnly) {
+TEST_P(ModDbTest, CountMismatchRollsBackSilentlyAndLogsLocationOnly) {
     EXPECT_FALSE(gfEXEC_SQLS_COUNT({QStringLiteral("UPDATE T SET qty = 5 WHERE id = 3"),
                                     QStringLiteral("UPDATE T SET qty = 0 WHERE qty = 1"),
                                     QStringLiteral("DELETE FROM T WHERE id = 3")},
@@ -77,7 +88,7 @@ TEST_F(ModDbTest, CountMismatchRollsBackSilentlyAndLogsLocationOnly) {
     EXPECT_EQ(table(), QStringLiteral("2:-:1 3:c:5"));
 }
 
-TEST_F(ModDbTest, GetValueEmptyTextOnNoRowAndNullInvalidOnFailure) {
+TEST_P(ModDbTest, GetValueEmptyTextOnNoRowAndNullInvalidOnFailure) {
     EXPECT_EQ(gfGET_VALUE(QStringLiteral("SELECT name FROM T WHERE id = 3"), QString()),
               QVariant(QStringLiteral("c")));
     EXPECT_EQ(gfGET_VALUE(QStringLiteral("SELECT qty FROM T WHERE id = 3"), QString()).toInt(), 2);
@@ -96,7 +107,7 @@ TEST_F(ModDbTest, GetValueEmptyTextOnNoRowAndNullInvalidOnFailure) {
     EXPECT_TRUE(log().contains(QStringLiteral("no such column: nope")));
 }
 
-TEST_F(ModDbTest, GetRowShapes) {
+TEST_P(ModDbTest, GetRowShapes) {
     const QVariantList row =
         gfGET_ROW(QStringLiteral("SELECT id, name, qty FROM T WHERE id = 2"), QString());
     ASSERT_EQ(row.size(), 3);
@@ -108,7 +119,7 @@ TEST_F(ModDbTest, GetRowShapes) {
     EXPECT_FALSE(gRs.isOpen());
 }
 
-TEST_F(ModDbTest, OpenRsLeavesResultOpenAndAReadWhileOpenFails) {
+TEST_P(ModDbTest, OpenRsLeavesResultOpenAndAReadWhileOpenFails) {
     EXPECT_TRUE(gfOPEN_RS(QStringLiteral("SELECT id, NAME FROM T ORDER BY id"), false,
                           QStringLiteral("loc")));
     ASSERT_TRUE(gRs.isOpen());
@@ -133,7 +144,7 @@ TEST_F(ModDbTest, OpenRsLeavesResultOpenAndAReadWhileOpenFails) {
     EXPECT_FALSE(gRs.isOpen());
 }
 
-TEST_F(ModDbTest, OpenQueryReplacesResultAndKnowsRowCount) {
+TEST_P(ModDbTest, OpenQueryReplacesResultAndKnowsRowCount) {
     gRs.open(Recordset(QStringList{QStringLiteral("old")}));
     EXPECT_TRUE(gfOPEN_QUERY(QStringLiteral("SELECT id FROM T"), false));
     ASSERT_TRUE(gRs.isOpen());
@@ -146,7 +157,7 @@ TEST_F(ModDbTest, OpenQueryReplacesResultAndKnowsRowCount) {
     EXPECT_EQ(notifier.retryQuestions, 1);
 }
 
-TEST_F(ModDbTest, ClosedConnectionIsReopenedByTheHelpers) {
+TEST_P(ModDbTest, ClosedConnectionIsReopenedByTheHelpers) {
     gCon->close();
     EXPECT_EQ(gfGET_VALUE(QStringLiteral("SELECT COUNT(*) FROM T"), QString()).toInt(), 3);
     gCon.reset();
@@ -154,7 +165,7 @@ TEST_F(ModDbTest, ClosedConnectionIsReopenedByTheHelpers) {
     EXPECT_TRUE(notifier.shown.isEmpty());
 }
 
-TEST_F(ModDbTest, DroppedDatabaseFileFailsCleanly) {
+TEST_P(ModDbTest, DroppedDatabaseFileFailsCleanly) {
     gCon.reset();
     ASSERT_TRUE(QFile::remove(dbFile()));
     notifier.answerRetry = true; // the retry fails as well
@@ -170,10 +181,15 @@ TEST_F(ModDbTest, DroppedDatabaseFileFailsCleanly) {
     EXPECT_FALSE(notifier.busy());
 }
 
+// What the embedded backend does when its file vanishes or stays locked.
+class EmbeddedFileTest : public ModDbTest {};
+INSTANTIATE_TEST_SUITE_P(Embedded, EmbeddedFileTest, ::testing::Values(Backend::Embedded),
+                         ::testing::PrintToStringParamName());
+
 // The file renamed away while the program works: the next batch is not written into the
 // vanished file but fails with the reconnect prompt; once the file is back, a retry connects
 // and every committed row is there.
-TEST_F(ModDbTest, VanishedFileRaisesReconnectAndKeepsCommittedRows) {
+TEST_P(EmbeddedFileTest, VanishedFileRaisesReconnectAndKeepsCommittedRows) {
     ASSERT_TRUE(
         gfEXEC_SQL(QStringLiteral("UPDATE T SET qty = 8 WHERE id = 1"), QStringLiteral("a")));
     const QString away = dbFile() + QStringLiteral(".away");
@@ -197,7 +213,7 @@ TEST_F(ModDbTest, VanishedFileRaisesReconnectAndKeepsCommittedRows) {
 
 // A batch whose commit would land in a file deleted after the batch began is rolled back
 // and reported, never reported written.
-TEST_F(ModDbTest, FileDeletedInsideATransactionIsNeverReportedCommitted) {
+TEST_P(EmbeddedFileTest, FileDeletedInsideATransactionIsNeverReportedCommitted) {
     DbError e;
     ASSERT_TRUE(gCon->begin(&e));
     qint64 n = 0;
@@ -210,7 +226,7 @@ TEST_F(ModDbTest, FileDeletedInsideATransactionIsNeverReportedCommitted) {
 
 // Another program holds the write lock beyond the busy time-out: the batch fails with the
 // reconnect prompt instead of hanging, writes nothing, and works again once the lock is gone.
-TEST_F(ModDbTest, LockedFileRaisesReconnectAndWritesNothing) {
+TEST_P(EmbeddedFileTest, LockedFileRaisesReconnectAndWritesNothing) {
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(QFile::encodeName(dbFile()).constData(), &other), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE; UPDATE T SET qty = 5 WHERE id = 2", nullptr,
@@ -231,7 +247,7 @@ TEST_F(ModDbTest, LockedFileRaisesReconnectAndWritesNothing) {
     EXPECT_EQ(table(), QStringLiteral("1:a:0 2:-:5 3:c:2"));
 }
 
-TEST_F(ModDbTest, OpenFailureMessageAndRelease) {
+TEST_P(ModDbTest, OpenFailureMessageAndRelease) {
     gCon.reset();
     gsDB_NAME = QStringLiteral("NO_SUCH_DB");
     EXPECT_FALSE(gfDB_OPEN());
@@ -239,12 +255,18 @@ TEST_F(ModDbTest, OpenFailureMessageAndRelease) {
     ASSERT_EQ(notifier.shown.size(), 1);
     EXPECT_EQ(notifier.shown.first().icon, Notifier::Icon::Warning);
     EXPECT_EQ(notifier.shown.first().title, QStringLiteral("Report_TALVEN"));
-    EXPECT_TRUE(notifier.shown.first().text.startsWith(QStringLiteral(
-        "데이타베이스를 OPEN 할수 없습니다.\nCAUSE - unable to open database file")));
+    // The cause is the backend's own: SQLite's, or the SQLite ODBC driver's.
+    const QString cause = GetParam() == Backend::Odbc
+                              ? QStringLiteral("[SQLite]connect failed")
+                              : QStringLiteral("unable to open database file");
+    const QString text = notifier.shown.first().text;
+    EXPECT_TRUE(
+        text.startsWith(QStringLiteral("데이타베이스를 OPEN 할수 없습니다.\nCAUSE - ") + cause))
+        << text.toStdString();
     EXPECT_EQ(log(), QStringLiteral("<missing>")); // an open failure is not logged
 }
 
-TEST_F(ModDbTest, ReconnectPromptRetryOpensAndConfirms) {
+TEST_P(ModDbTest, ReconnectPromptRetryOpensAndConfirms) {
     gCon.reset();
     notifier.answerRetry = true;
     gfDB_RECONNECT();
@@ -287,7 +309,7 @@ TEST(ConnectionStringTest, ValuesThatWouldBreakTheStringAreBraced) {
     gsDB_SERVER = gsDB_USER = gsDB_PWD = gsDB_NAME = QString();
 }
 
-TEST_F(ModDbTest, NumberedBatchReadsItsNumberInsideItsTransaction) {
+TEST_P(ModDbTest, NumberedBatchReadsItsNumberInsideItsTransaction) {
     struct Case {
         const char* why;
         QString numberSql;

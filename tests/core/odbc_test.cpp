@@ -1,13 +1,11 @@
 #include "core/localsettings.h"
 #include "core/modbas.h"
 #include "core/moddb.h"
+#include "tests/support/odbcsqlite.h"
 #include "tests/support/testenv.h"
 
 #include <QElapsedTimer>
 #include <QTcpServer>
-
-#include <sql.h>
-#include <sqlext.h>
 
 namespace {
 // A loopback port that nobody listens on: bound once, then released.
@@ -19,27 +17,6 @@ quint16 closedLoopbackPort() {
     server.close();
     return port;
 }
-
-// The driver names the ODBC driver manager knows.
-QStringList registeredDrivers() {
-    QStringList names;
-    SQLHENV env = SQL_NULL_HENV;
-    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env)))
-        return names;
-    SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-    SQLCHAR name[256];
-    SQLCHAR attributes[1024];
-    SQLSMALLINT nameLength = 0;
-    SQLSMALLINT attributesLength = 0;
-    SQLUSMALLINT direction = SQL_FETCH_FIRST;
-    while (SQL_SUCCEEDED(SQLDrivers(env, direction, name, sizeof name, &nameLength, attributes,
-                                    sizeof attributes, &attributesLength))) {
-        names << QString::fromLocal8Bit(reinterpret_cast<const char*>(name));
-        direction = SQL_FETCH_NEXT;
-    }
-    SQLFreeHandle(SQL_HANDLE_ENV, env);
-    return names;
-}
 } // namespace
 
 class OdbcTest : public TestEnv {};
@@ -50,7 +27,7 @@ class OdbcTest : public TestEnv {};
 // driver is the FreeTDS one that scripts/install-deps registers under the default name.
 TEST_F(OdbcTest, ClosedPortFailsWithDriverCause) {
     const QString driver = LocalSettings::current().odbcDriver;
-    ASSERT_TRUE(registeredDrivers().contains(driver))
+    ASSERT_TRUE(OdbcSqlite::registeredDrivers().contains(driver))
         << "ODBC driver \"" << driver.toStdString()
         << "\" is not registered (scripts/install-deps)";
     const quint16 port = closedLoopbackPort();

@@ -24,6 +24,7 @@ void resetGlobals() {
                        &gsFTP_SERVER, &gsFTP_USER, &gsFTP_PASS, &gsUSER_ID})
         s->clear();
     gnFTP_PORT = 0;
+    setConnectionFactory(nullptr);
 }
 
 std::unique_ptr<SqliteConnection> nativeConnection(const QString& file) {

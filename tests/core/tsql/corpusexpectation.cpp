@@ -27,6 +27,10 @@ CorpusExpectation CorpusExpectation::parse(const QString& text, QString* error) 
             out.rows = QStringList();
             out.anyOrder = !rest.isEmpty();
             block = &*out.rows;
+        } else if (keyword(line, QStringLiteral("rows"), &rest) &&
+                   rest == QLatin1String("over odbc")) {
+            out.odbcRows = QStringList();
+            block = &*out.odbcRows;
         } else if (keyword(line, QStringLiteral("affected"), &rest)) {
             bool ok = false;
             out.affected = rest.toLongLong(&ok);
@@ -45,12 +49,15 @@ CorpusExpectation CorpusExpectation::parse(const QString& text, QString* error) 
         }
     }
     // Blank lines that end a block only separate it from the next one.
-    if (out.rows)
-        while (!out.rows->isEmpty() && out.rows->last().isEmpty())
-            out.rows->removeLast();
+    for (std::optional<QStringList>* rows : {&out.rows, &out.odbcRows})
+        if (*rows)
+            while (!(*rows)->isEmpty() && (*rows)->last().isEmpty())
+                (*rows)->removeLast();
     for (Query& q : out.after)
         while (!q.rows.isEmpty() && q.rows.last().isEmpty())
             q.rows.removeLast();
+    if (error->isEmpty() && out.odbcRows && !out.rows)
+        *error = QStringLiteral("\"rows over odbc\" without \"rows\"");
     if (error->isEmpty() && !out.rows && !out.affected)
         *error = QStringLiteral("neither \"rows\" nor \"affected\"");
     return out;

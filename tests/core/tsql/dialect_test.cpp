@@ -171,8 +171,7 @@ TEST_F(TsqlDialectTest, TranslationShowsTheSqliteText) {
     QString out;
     DbError e;
     ASSERT_TRUE(db.dialect().translate(
-        db.connection().handle(), QStringLiteral("SELECT TOP 1 n + s AS x FROM T WHERE s = 'a'"),
-        &out, &e));
+        db.handle(), QStringLiteral("SELECT TOP 1 n + s AS x FROM T WHERE s = 'a'"), &out, &e));
     EXPECT_EQ(out, QStringLiteral("SELECT tsql_check_int((\"n\" + tsql_to_int(\"s\"))) AS \"x\" "
                                   "FROM \"T\" WHERE (\"s\" = 'a' COLLATE TSQL_CI) LIMIT 1;"));
 }
@@ -184,8 +183,7 @@ TEST_F(TsqlDialectTest, KeptTranslationsFollowTheSchema) {
     auto shown = [&](const char* text) {
         QString out;
         DbError e;
-        EXPECT_TRUE(
-            db.dialect().translate(db.connection().handle(), QString::fromUtf8(text), &out, &e))
+        EXPECT_TRUE(db.dialect().translate(db.handle(), QString::fromUtf8(text), &out, &e))
             << e.description.toStdString();
         return out;
     };
@@ -275,9 +273,8 @@ TEST_F(TsqlDialectTest, StatementsOfOneShapeGiveTheResultsOfTheirOwnLiterals) {
     DbError e;
     for (const char* text :
          {"SELECT n + '6' FROM T WHERE n = 2", "SELECT n + '7' FROM T WHERE n = 2"})
-        ASSERT_TRUE(
-            db.dialect().translate(db.connection().handle(), QString::fromUtf8(text), &out, &e));
+        ASSERT_TRUE(db.dialect().translate(db.handle(), QString::fromUtf8(text), &out, &e));
     ASSERT_TRUE(db.dialect().translate(
-        db.connection().handle(), QStringLiteral("SELECT n + '8' FROM T WHERE n = 2"), &out, &e));
+        db.handle(), QStringLiteral("SELECT n + '8' FROM T WHERE n = 2"), &out, &e));
     EXPECT_TRUE(out.contains(QStringLiteral("tsql_to_int('8')"))) << out.toStdString();
 }

@@ -8,14 +8,30 @@
 #include <gtest/gtest.h>
 
 TsqlDb::TsqlDb(const QString& file, std::shared_ptr<TsqlDialect> dialect)
-    : m_dialect(dialect ? std::move(dialect) : std::make_shared<TsqlDialect>()),
-      m_con(std::make_unique<SqliteConnection>(QString(), QString(), m_dialect)) {
-    m_con->setFile(file);
-    m_con->setCreateIfMissing(true);
+    : m_dialect(dialect ? std::move(dialect) : std::make_shared<TsqlDialect>()) {
+    openEmbedded(file);
+}
+
+TsqlDb::TsqlDb(const QString& file, Backend backend) {
+    if (backend == Backend::Embedded) {
+        m_dialect = std::make_shared<TsqlDialect>();
+        openEmbedded(file);
+        return;
+    }
+    m_con = OdbcSqlite::connection(file, true);
     DbError e;
     EXPECT_TRUE(m_con->open(&e)) << e.description.toStdString();
 }
 
+void TsqlDb::openEmbedded(const QString& file) {
+    auto con = std::make_unique<SqliteConnection>(QString(), QString(), m_dialect);
+    con->setFile(file);
+    con->setCreateIfMissing(true);
+    m_sqlite = con.get();
+    m_con = std::move(con);
+    DbError e;
+    EXPECT_TRUE(m_con->open(&e)) << e.description.toStdString();
+}
 QString TsqlDb::exec(const QString& text, qint64* affected) {
     DbError e;
     const bool ok = m_con->execute(text, affected, &e);
