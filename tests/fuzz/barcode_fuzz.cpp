@@ -135,9 +135,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (QString* field : {&v.runNumber, &v.partNumber, &v.customerPartNumber, &v.productName,
                            &v.quantity, &v.count})
         *field = take(in, 40);
-    v.lot = BoxLabel::deliveryLot(take(in, 40));
-    if (v.lot.size() > 7)
-        fail("a delivery lot longer than 7 characters", v.lot);
+    const QString runLot = take(in, 40);
+    v.lot = BoxLabel::deliveryLot(runLot);
+    const qsizetype wanted = qMin<qsizetype>(7, runLot.toUcs4().size());
+    if (!runLot.startsWith(v.lot) || v.lot.toUcs4().size() != wanted)
+        fail("a delivery lot other than the lot's first 7 characters", v.lot);
     checkLabel(in.ConsumeBool() ? BoxLabel::Size::Big : BoxLabel::Size::Small, v);
     checkScan(QString::fromStdString(in.ConsumeRemainingBytesAsString()));
     return 0;
