@@ -1,14 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 // An INI file read and written with the rules of the Windows profile functions: sections
 // and keys match without regard to case, the first of duplicate sections or keys wins, a
 // missing key gives the caller's default, and a write creates the file, the section or
 // the key when missing. QSettings is not used: it is case-sensitive on Linux, escapes
 // values and rewrites the whole file in its own layout, which hand-edited files must not
-// suffer. Text is in the system code page.
+// suffer. Text is in the system code page; IniText holds the rules.
 class IniFile {
 public:
     explicit IniFile(QString path) : m_path(std::move(path)) {}
@@ -24,15 +24,7 @@ public:
     QString path() const { return m_path; }
 
 private:
-    struct Lines {
-        QStringList lines;
-        bool crlf = false;
-        bool readable = true;
-    };
-    Lines load() const;
-    static int findSection(const QStringList& lines, const QString& section);
-    static int findKey(const QStringList& lines, int sectionLine, const QString& key,
-                       int* sectionEnd);
+    QByteArray load(bool* readable) const;
 
     QString m_path;
 };

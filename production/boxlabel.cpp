@@ -40,8 +40,17 @@ QString field(const QString& head, const QString& value) {
     return head + fieldData(value) + QStringLiteral("^FS");
 }
 
+// Characters, not UTF-16 units: a character outside the basic plane is one.
+qsizetype characters(const QString& text) {
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i, ++n)
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+    return n;
+}
+
 bool longerThanNine(const QString& text) {
-    return text.size() > 9;
+    return characters(text) > 9;
 }
 
 // The pieces before the barcode: set-up, frame, rules and captions (1 to 24).
@@ -89,7 +98,14 @@ QString boxCount(const QString& good, const QString& pack) {
 }
 
 QString deliveryLot(const QString& lotNo) {
-    return lotNo.left(7);
+    // Whole characters: half of a pair would reach the printer as a replacement character.
+    qsizetype end = 0;
+    for (int n = 0; n < 7 && end < lotNo.size(); ++n)
+        end += lotNo.at(end).isHighSurrogate() && end + 1 < lotNo.size() &&
+                       lotNo.at(end + 1).isLowSurrogate()
+                   ? 2
+                   : 1;
+    return lotNo.left(end);
 }
 
 QStringList pieces(Size size, const Values& v) {

@@ -26,7 +26,8 @@ struct Values {
 // good quantity is not a number.
 QString boxCount(const QString& good, const QString& pack);
 
-// The delivery lot field: the first 7 characters of the run's lot number.
+// The delivery lot field: the first 7 characters of the run's lot number; a character
+// outside the basic plane counts as one and is never split.
 QString deliveryLot(const QString& lotNo);
 
 // The 32 commands of the label, values spliced in. Field data behind ^FH is written with

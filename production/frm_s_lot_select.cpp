@@ -4,6 +4,7 @@
 #include "core/platform/clock.h"
 #include "production/dayreportrules.h"
 #include "production/frm_s_dayreport.h"
+#include "production/lotbarcode.h"
 #include "production/lotstatements.h"
 #include "ui/common/clsspread.h"
 #include "ui/common/messagebox.h"
@@ -154,19 +155,15 @@ void frm_S_lot_select::Form_Load() {
 }
 
 void frm_S_lot_select::txtBarcode_Enter() {
-    QString code = txtBarcode->text();
-    code.remove(QLatin1Char('*'));
-    code.remove(QLatin1Char('\r'));
-    code.remove(QLatin1Char('\n'));
-    const QStringList parts = code.split(QLatin1Char('/'));
+    const std::optional<LotBarcode> scan = LotBarcode::parse(txtBarcode->text());
     const QString title = QStringLiteral("오류");
-    if (parts.size() < 2 || parts.at(0).isEmpty() || parts.at(1).isEmpty()) {
+    if (!scan) {
         MessageBox::critical(title, QStringLiteral("바코드 형식이 아닙니다. (LOT NO/자재코드)"));
         txtBarcode->clear();
         return;
     }
-    const QString lot = parts.at(0);
-    const QString material = parts.at(1);
+    const QString& lot = scan->lot;
+    const QString& material = scan->material;
     const QVariant received = gfGET_VALUE(LotSql::scannedLot(lot, material, today()), objectName());
     if (!received.isValid()) { // failed, reported already
         txtBarcode->clear();

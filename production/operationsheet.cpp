@@ -1,6 +1,7 @@
 #include "production/operationsheet.h"
 
 #include "core/platform/apppaths.h"
+#include "production/lotbarcode.h"
 
 namespace OperationSheet {
 
@@ -13,7 +14,7 @@ QList<Cell> cells(const Values& v) {
         b(4, v.goodCount + QStringLiteral("EA")),
         b(5, v.employeeName),
         b(6, v.date.toString(QStringLiteral("yyyy-MM-dd"))),
-        b(7, QLatin1Char('*') + v.lotNo + QLatin1Char('/') + v.productCode + QLatin1Char('*')),
+        b(7, LotBarcode::text(v.lotNo, v.productCode)),
         b(8, v.lotNo),
     };
 }

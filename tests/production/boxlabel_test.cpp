@@ -138,6 +138,27 @@ TEST(BoxCount, QuotientWithAPartBoxAndZeroWithoutAPackQuantity) {
             << c.good << "/" << c.pack;
 }
 
+// Lengths are counted in characters: one outside the basic plane is one, never split.
+TEST(BoxLabelText, DeliveryLotAndLongNamesCountCharacters) {
+    const QString wide = QString::fromUtf8("\xF0\xA0\x80\x80"); // two UTF-16 units
+    const struct {
+        QString lot;
+        QString delivery;
+    } lots[] = {{u"2403051234-A"_qs, u"2403051"_qs},
+                {u"24030"_qs, u"24030"_qs},
+                {u"abcdef"_qs + wide + u"x"_qs, u"abcdef"_qs + wide},
+                {wide.repeated(8), wide.repeated(7)}};
+    for (const auto& c : lots)
+        EXPECT_EQ(BoxLabel::deliveryLot(c.lot), c.delivery) << c.lot.toStdString();
+    BoxLabel::Values v;
+    v.productName = wide.repeated(9);
+    v.customerPartNumber = wide.repeated(10);
+    const QStringList p = BoxLabel::pieces(Size::Small, v);
+    ASSERT_EQ(p.size(), 32);
+    EXPECT_TRUE(p.at(28).startsWith(u"^FT385,450^A0N,80,45"_qs)) << p.at(28).toStdString();
+    EXPECT_TRUE(p.at(27).startsWith(u"^FT230,255^A0N,70,50"_qs)) << p.at(27).toStdString();
+}
+
 TEST(BoxLabelText, FieldDataCannotStartACommand) {
     BoxLabel::Values v;
     v.productName = QStringLiteral("A^XZ~JR\\1");

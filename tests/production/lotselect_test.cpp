@@ -176,6 +176,18 @@ TEST_F(LotSelectTest, KeysTypedOnTheGridOrAKeyGoToTheBarcodeBox) {
     EXPECT_EQ(messages(), QStringList());
 }
 
+// The move sheet prints an output lot of this system, which holds a slash, before the
+// material code; the scan of it selects that lot.
+TEST_F(LotSelectTest, ScanOfAMoveSheetSelectsItsLot) {
+    dbExec(receipt("M1", QStringLiteral("20240210/A"), 30));
+    onLotScreen([&](frm_S_lot_select& s) {
+        QTest::keyClicks(s.txtBarcode, QStringLiteral("*20240210/A/M1*"));
+        QTest::keyClick(s.txtBarcode, Qt::Key_Return);
+    });
+    EXPECT_EQ(messages(), QStringList());
+    EXPECT_EQ(lotOfRow(), QStringLiteral("20240210/A"));
+}
+
 TEST_F(LotSelectTest, ScansWithQuotesCommentsAndWildcardsAreLotsLikeAnyOther) {
     dbExec(receipt("M1", QStringLiteral("L''1--"), 20));
     const QStringList tables = {QStringLiteral("S_PRODUCT_STORE"), QStringLiteral("S_LOT_HISTORY"),
