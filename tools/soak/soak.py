@@ -81,7 +81,8 @@ class Terminal:
         prod_no = day.strftime("%Y%m%d") + "%03d" % number
         return prod_no, prod_no + "001", day.isoformat()
 
-    def good(self, cycle):
+    def made(self, cycle):
+        """The pieces the cycle counts; two of them turn out defective."""
         return 20 + (self.number * 7 + cycle) % 31
 
 
@@ -168,9 +169,9 @@ def login(t):
 
 
 def cycle(t, c):
-    """One complete job: start, good count, a defect, a stop, downtime, lots, the end."""
+    """One complete job: start, the count, defects, a stop, downtime, lots, the end."""
     prod_no, seq, _ = t.order(c)
-    good = t.good(c)
+    made = t.made(c)
     steps = ["# cycle %d: order %s" % (c, seq)]
     steps += [
         'click frm_S_jakupjisi_list/"프레스"',
@@ -180,8 +181,11 @@ def cycle(t, c):
         "click frm_S_jakupjisi_list/btnStart",
         "expect frm_S_dayReport/lbl_jakupjisi_num %s" % seq,
     ]
+    steps += ["click frm_S_dayReport/lblOk_Cnt"]
+    steps += keypad(made)
     steps += [
-        # Two defective pieces, then the good count.
+        "expect frm_S_dayReport/lblJakup_Cnt %d" % made,
+        # Two of the pieces counted are defective: production stays, good follows.
         "click frm_S_dayReport/lblBad_Cnt",
         "expect frm_S_badqty/ss[1,6] 미성형",
         "click frm_S_badqty/ss[1,7]",
@@ -190,12 +194,8 @@ def cycle(t, c):
     steps += [
         "click frm_S_badqty/cmdSave",
         "expect frm_S_dayReport/lblBad_Cnt 2",
-        "click frm_S_dayReport/lblOk_Cnt",
-    ]
-    steps += keypad(good)
-    steps += [
-        "expect frm_S_dayReport/lblOk_Cnt %d" % good,
-        "expect frm_S_dayReport/lblJakup_Cnt %d" % (good + 2),
+        "expect frm_S_dayReport/lblOk_Cnt %d" % (made - 2),
+        "expect frm_S_dayReport/lblJakup_Cnt %d" % made,
         # A stop brings up the downtime history; back to the job to run the machine again.
         'click frm_S_dayReport/"설비정지"',
         "expect frm_S_Report_bigadong/lblWC_name 비가동내역 전체조회",
@@ -211,13 +211,13 @@ def cycle(t, c):
         "click frm_S_bigadong2/cmdSave",
         # First in, first out: the oldest lots; M2's lot is then scanned.
         "expect frm_S_dayReport/sprLot[1,8] L1",
-        "expect frm_S_dayReport/sprLot[1,10] %d" % (2 * (good + 2)),
+        "expect frm_S_dayReport/sprLot[1,10] %d" % (2 * made),
         "expect frm_S_dayReport/sprLot[2,8] K1",
         "click frm_S_dayReport/sprLot[2,8]",
         "type frm_S_lot_select/txtBarcode *K2/M2*",
         "key Enter",
         "expect frm_S_dayReport/sprLot[2,8] K2",
-        "expect frm_S_dayReport/sprLot[2,10] %d" % (good + 2),
+        "expect frm_S_dayReport/sprLot[2,10] %d" % made,
         'click frm_S_dayReport/"작업종료"',
         "expect-message 저장이 완료되었습니다.",
         "click frm_MSG_001/Command14",

@@ -191,8 +191,8 @@ def check_runs(run):
     for t in run.terminals:
         for c in range(1, run.cycles + 1):
             _, seq, _ = t.order(c)
-            good = t.good(c)
-            made = good + 2
+            made = t.made(c)
+            good = made - 2
             want = [good, 2, good, 2, "3", 1, 1, 1, good, 2 * made, made, good]
             got = runs.get(seq)
             if got is None or not same(want, got):
