@@ -22,9 +22,6 @@ group share their days and so take numbers from the same range.
 """
 
 import datetime
-import os
-import re
-import subprocess
 import sys
 
 BASE_DAY = datetime.date(2024, 3, 5)
@@ -36,7 +33,6 @@ MATERIALS = [
     ("M1", "PN-M1", "강판", 2, [("L1", 50000000, "2024-02-01"), ("L2", 50000000, "2024-02-02")]),
     ("M2", "PN-M2", "볼트", 1, [("K1", 50000000, "2024-02-01"), ("K2", 50000000, "2024-02-03")]),
 ]
-ALLOWED_MESSAGES = ("님 확인되었습니다.", "저장이 완료되었습니다.")
 
 
 def first_day_cycles(cycles):
