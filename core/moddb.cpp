@@ -71,8 +71,9 @@ bool beginBatch(const QString& location) {
     return true;
 }
 
-// Runs the elements inside the open transaction and commits.
-bool finishBatch(const QStringList& sqls, const QString& location, const qint16* expected) {
+// Runs the elements inside the open transaction; false (rolled back and reported) when one
+// fails.
+bool runElements(const QStringList& sqls, const QString& location, const qint16* expected) {
     DbError e;
     for (const QString& sql : sqls) {
         qint64 affected = 0;
@@ -82,10 +83,20 @@ bool finishBatch(const QStringList& sqls, const QString& location, const qint16*
         if (expected && affected != *expected)
             return failExec(DbError{}, location);
     }
+    return true;
+}
+
+bool commitBatch(const QString& location) {
+    DbError e;
     if (!gCon->commit(&e))
         return failExec(e, location);
     busy(false);
     return true;
+}
+
+// Runs the elements inside the open transaction and commits.
+bool finishBatch(const QStringList& sqls, const QString& location, const qint16* expected) {
+    return runElements(sqls, location, expected) && commitBatch(location);
 }
 
 bool runBatch(const QStringList& sqls, const QString& location, const qint16* expected) {
@@ -207,6 +218,20 @@ NumberedBatch gfEXEC_SQLS_NUMBERED(const QString& numberSql, const BatchFromNumb
     }
     return finishBatch(batch, location, expected ? &*expected : nullptr) ? NumberedBatch::Written
                                                                          : NumberedBatch::Failed;
+}
+
+bool gfEXEC_SQLS_READ(const QStringList& sqls, const QString& sql, const QString& location,
+                      Recordset* rows) {
+    if (!beginBatch(location) || !runElements(sqls, location, nullptr))
+        return false;
+    DbError e;
+    if (!readInto(sql, location, rows, &e)) {
+        rollbackQuietly();
+        busy(false);
+        failRead(e, location);
+        return false;
+    }
+    return commitBatch(location);
 }
 
 QVariantList gfGET_ROW(const QString& sql, const QString& location) {

@@ -43,6 +43,12 @@ using BatchFromNumber = std::function<bool(const QString& number, QStringList* b
 NumberedBatch gfEXEC_SQLS_NUMBERED(const QString& numberSql, const BatchFromNumber& build,
                                    const QString& location,
                                    std::optional<qint16> expected = std::nullopt);
+// A batch and a read in one transaction, so that no other terminal's statements come between
+// them (a table every terminal shares, emptied and filled for one report): begin; run the
+// batch; read `sql` into *rows; commit. Failures are rolled back and reported as by
+// gfEXEC_SQLS.
+bool gfEXEC_SQLS_READ(const QStringList& sqls, const QString& sql, const QString& location,
+                      Recordset* rows);
 // First row's values; {""} when there is no row, {} on failure.
 QVariantList gfGET_ROW(const QString& sql, const QString& location);
 // First value; "" on no row or NULL, an invalid QVariant on failure.

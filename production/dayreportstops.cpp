@@ -64,14 +64,17 @@ void DayReportStops::lblBad_Cnt_Click() {
         r->lblBad_Cnt->setText(entry.lblBad_Cnt->text());
     // Follow-up, saved or not. The production quantity is the good plus the defective
     // quantity from before the entry: the defects entered turn good pieces into defective
-    // ones (the counter rule takes them off the good quantity at the next tick) instead of
-    // adding pieces that were never made.
+    // ones instead of adding pieces that were never made. The counter rule takes them off
+    // the good quantity at once, so that the lots below are assigned for the pieces made
+    // rather than for good and defective pieces counted twice.
     r->Timer2_Timer();
     r->setAutoInput(true);
     const auto ok = DayReportRules::number(r->lblOk_Cnt->text());
     const auto bad = DayReportRules::number(badBefore);
-    if (ok && bad)
+    if (ok && bad) {
         r->lblJakup_Cnt->setText(QString::number(*ok + *bad));
+        r->applyCounterRule();
+    }
     r->lsBottomQuery();
     r->lsTuip_Sum();
 }

@@ -57,6 +57,9 @@ public:
     void Timer2_Timer();
     // The clock: date and time, elapsed minutes, the counter rule.
     void Timer1_Timer();
+    // The counter rule: with automatic input the good count is production less defects,
+    // otherwise production is good plus defects.
+    void applyCounterRule();
     // Automatic input, held as the refresh timer's enabled state.
     bool autoInput() const;
     void setAutoInput(bool on);
@@ -169,7 +172,6 @@ private:
     void mouldCheck();
     void setTitle(const QString& machineName);
     void updateElapsed(const QDateTime& now);
-    void applyCounterRule();
     // lblOk_Cnt set, and the progress that follows every change of it.
     void setOkCnt(const QString& text);
     void okCntMaybeChanged();

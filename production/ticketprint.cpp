@@ -10,10 +10,11 @@ namespace {
 const QString kTitle = QStringLiteral("오류");
 
 // A failure after the checks began: the staging table is emptied, nothing else is shown.
-void failed(const QString& location) {
+bool failed(const QString& location) {
     Notifier::current().setBusy(false);
     if (!gfEXEC_SQL(TicketSql::clear(), location))
         MessageBox::critical(kTitle, QStringLiteral("저장실패"));
+    return false;
 }
 
 bool isNumber(const QVariant& v) {
@@ -25,7 +26,7 @@ bool isNumber(const QVariant& v) {
 
 namespace TicketPrint {
 
-void print(const TicketRow& row, const QString& location, QWidget* parent) {
+bool stage(const TicketRow& row, const QString& location, QList<TicketReport::Record>* printed) {
     // A product without a numeric pallet quantity cannot be ticketed.
     if (!isNumber(gfGET_VALUE(TicketSql::palletQty(row.productCode), location)))
         return failed(location);
@@ -35,7 +36,7 @@ void print(const TicketRow& row, const QString& location, QWidget* parent) {
     if (qty.toString().isEmpty()) {
         MessageBox::critical(
             kTitle, QStringLiteral("생산이 완료된 품번이 아닙니다. 확인후 다시 출력하세요."));
-        return;
+        return false;
     }
     if (!gfOPEN_RS(TicketSql::runLot(row.opSeqSub), false, location)) {
         if (gRs.isOpen())
@@ -46,18 +47,26 @@ void print(const TicketRow& row, const QString& location, QWidget* parent) {
     gRs.close();
     if (lot.isNull()) {
         MessageBox::critical(kTitle, QStringLiteral("LOT NO가 없습니다."));
-        return;
+        return false;
     }
     // The table is emptied before the row is written, so the report shows this ticket alone.
-    if (!gfEXEC_SQL(TicketSql::clear(), location)) {
-        MessageBox::critical(kTitle, QStringLiteral("저장실패"));
-        return;
-    }
+    // Every terminal shares the table: emptying, writing and reading back are one
+    // transaction, so that no other terminal's ticket comes between them.
     const TicketValues v = TicketValues::of(row, lot.toString());
-    if (!gfEXEC_SQL(TicketSql::insertLeft(v), location) ||
-        !gfEXEC_SQL(TicketSql::updateRight(v), location))
+    Recordset staged;
+    if (!gfEXEC_SQLS_READ({TicketSql::clear(), TicketSql::insertLeft(v), TicketSql::updateRight(v)},
+                          TicketSql::reportCommand(), location, &staged)) {
         MessageBox::critical(kTitle, QStringLiteral("저장실패"));
-    TicketReport::show(location, parent);
+        return false;
+    }
+    *printed = TicketReport::records(staged);
+    return true;
+}
+
+void print(const TicketRow& row, const QString& location, QWidget* parent) {
+    QList<TicketReport::Record> rows;
+    if (stage(row, location, &rows))
+        TicketReport::show(rows, parent);
     Notifier::current().setBusy(false);
 }
 

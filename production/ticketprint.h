@@ -1,5 +1,6 @@
 #pragma once
 
+#include "production/ticketreport.h"
 #include "production/ticketstatements.h"
 
 #include <QString>
@@ -11,4 +12,7 @@ class QWidget;
 namespace TicketPrint {
 // location: the screen's location name for the database operations.
 void print(const TicketRow& row, const QString& location, QWidget* parent);
+// The checks and the staging row, without the report: the rows the report would print;
+// false when a check stopped the ticket or the staging failed (the worker was told).
+bool stage(const TicketRow& row, const QString& location, QList<TicketReport::Record>* printed);
 } // namespace TicketPrint

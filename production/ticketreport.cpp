@@ -15,16 +15,21 @@
 
 namespace TicketReport {
 
+QList<Record> records(const Recordset& rows) {
+    QList<Record> out;
+    for (int r = 0; r < rows.rowCount(); ++r) {
+        Record rec;
+        for (int c = 0; c < rows.columnCount(); ++c)
+            rec.insert(rows.columnName(c), rows.value(r, c));
+        out << rec;
+    }
+    return out;
+}
+
 QList<Record> records(const QString& location) {
     QList<Record> out;
-    if (gfOPEN_RS(TicketSql::reportCommand(), false, location)) {
-        for (int r = 0; r < gRs->rowCount(); ++r) {
-            Record rec;
-            for (int c = 0; c < gRs->columnCount(); ++c)
-                rec.insert(gRs->columnName(c), gRs->value(r, c));
-            out << rec;
-        }
-    }
+    if (gfOPEN_RS(TicketSql::reportCommand(), false, location))
+        out = records(*gRs);
     if (gRs.isOpen())
         gRs.close();
     return out;
@@ -52,7 +57,10 @@ bool paint(QPrinter& printer, const QList<Record>& records) {
 }
 
 void show(const QString& location, QWidget* parent) {
-    const QList<Record> rows = records(location);
+    show(records(location), parent);
+}
+
+void show(const QList<Record>& rows, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     setUp(printer);
     if (PrintTarget::applyPdf(printer)) {

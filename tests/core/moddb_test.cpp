@@ -362,3 +362,55 @@ TEST_P(ModDbTest, NumberedBatchReadsItsNumberInsideItsTransaction) {
         EXPECT_FALSE(notifier.busy());
     }
 }
+
+TEST_F(ModDbTest, BatchAndReadShareOneTransaction) {
+    const struct {
+        const char* why;
+        QStringList batch;
+        QString read;
+        bool ok;
+        QString rows; // what the read gave: ids joined by ' '
+        QString table;
+        int shown;
+    } cases[] = {
+        {"written and read back",
+         {QStringLiteral("DELETE FROM T"), QStringLiteral("INSERT INTO T VALUES (7,'g',1)")},
+         QStringLiteral("SELECT id FROM T"),
+         true,
+         QStringLiteral("7"),
+         QStringLiteral("7:g:1"),
+         0},
+        {"a failing statement",
+         {QStringLiteral("DELETE FROM T"), QStringLiteral("INSERT INTO nope VALUES (1)")},
+         QStringLiteral("SELECT id FROM T"),
+         false,
+         QString(),
+         original,
+         1},
+        {"a failing read",
+         {QStringLiteral("DELETE FROM T")},
+         QStringLiteral("SELECT nope FROM T"),
+         false,
+         QString(),
+         original,
+         1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        createDatabase(QStringLiteral("MES_TEST"),
+                       QStringLiteral("DELETE FROM T;"
+                                      "INSERT INTO T VALUES "
+                                      "(1,'a',1),(2,NULL,1),(3,'c',2);"));
+        notifier.shown.clear();
+        Recordset rows;
+        EXPECT_EQ(gfEXEC_SQLS_READ(c.batch, c.read, QStringLiteral("loc"), &rows), c.ok);
+        QStringList ids;
+        for (int r = 0; r < rows.rowCount(); ++r)
+            ids << rows.value(r, 0).toString();
+        EXPECT_EQ(ids.join(QLatin1Char(' ')), c.rows);
+        EXPECT_FALSE(gCon->inTransaction());
+        EXPECT_EQ(table(), c.table);
+        EXPECT_EQ(notifier.shown.size(), c.shown);
+        EXPECT_FALSE(notifier.busy());
+    }
+}

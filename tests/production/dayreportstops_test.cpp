@@ -3,6 +3,7 @@
 // defect entry.
 #include "tests/production/productionfixture.h"
 
+#include "core/moddb.h"
 #include "core/platform/clock.h"
 #include "production/frm_s_badqty.h"
 #include "production/frm_s_bigadong2.h"
@@ -108,6 +109,16 @@ TEST_F(DayReportStopsTest, DowntimeEntryOpensWithTheJobsFields) {
 }
 
 TEST_F(DayReportStopsTest, DefectsSavedTurnGoodPiecesIntoDefectiveOnes) {
+    // A-100 takes 2 of M1 a piece; lot L1 holds 1000.
+    ASSERT_TRUE(gfEXEC_SQLS(
+        {QStringLiteral("INSERT INTO B_CAR (car_code, car_name) VALUES ('C1', N'K5')"),
+         QStringLiteral("INSERT INTO B_PRODUCT_MASTER (product_code, car_code) VALUES ('A-100', "
+                        "'C1'), ('M1', 'C1')"),
+         QStringLiteral("INSERT INTO B_BOM (bom_code, high_bom_code, product_code, usage) VALUES "
+                        "('BA', NULL, 'A-100', 1), ('BA-1', 'BA', 'M1', 2)"),
+         QStringLiteral("INSERT INTO S_PRODUCT_STORE (product_code, lot_no, ipgo_su, culgo_su, "
+                        "jego_su, reg_date) VALUES ('M1', 'L1', 1000, 0, 1000, '2024-03-01')")},
+        QStringLiteral("test")));
     report->setAutoInput(false);
     onScreen = [](QDialog& d) {
         auto* e = qobject_cast<frm_S_badqty*>(&d);
@@ -120,10 +131,15 @@ TEST_F(DayReportStopsTest, DefectsSavedTurnGoodPiecesIntoDefectiveOnes) {
     QTest::mouseClick(report->lblBad_Cnt, Qt::LeftButton);
     EXPECT_EQ(screensShown, QStringList{QStringLiteral("frm_S_badqty")});
     EXPECT_TRUE(report->autoInput());
-    EXPECT_EQ(counts(), QStringLiteral("100|3|100"));
+    EXPECT_EQ(counts(), QStringLiteral("97|3|100"));
     EXPECT_EQ(report->lbl_badcnt2->text(), QStringLiteral("3"));
     EXPECT_EQ(q(QStringLiteral("SELECT bad_qty FROM P_SANGSAN_MASTER")), QStringLiteral("3"));
-    // At the next tick the counter rule takes the defects off the good quantity.
+    // The material for the 100 pieces made, not for 103.
+    clsSpread* lots = report->lotSpread();
+    ASSERT_EQ(lots->MaxRows(), 1);
+    EXPECT_EQ(lots->TextWithColID(QStringLiteral("LOT NO"), 1), QStringLiteral("L1"));
+    EXPECT_EQ(lots->TextWithColID(QStringLiteral("투입수량"), 1), QStringLiteral("200"));
+    // The next tick keeps the counts.
     report->Timer1_Timer();
     EXPECT_EQ(counts(), QStringLiteral("97|3|100"));
 }
