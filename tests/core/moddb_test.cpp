@@ -363,7 +363,7 @@ TEST_P(ModDbTest, NumberedBatchReadsItsNumberInsideItsTransaction) {
     }
 }
 
-TEST_F(ModDbTest, BatchAndReadShareOneTransaction) {
+TEST_P(ModDbTest, BatchAndReadShareOneTransaction) {
     const struct {
         const char* why;
         QStringList batch;
