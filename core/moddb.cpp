@@ -259,7 +259,7 @@ QVariant gfGET_VALUE(const QString& sql, const QString& location) {
         failRead(e, location);
         return QVariant();
     }
-    const QVariant& v = rs.value(0, 0);
+    const QVariant v = rs.value(0, 0);
     return v.isNull() ? QVariant(QStringLiteral("")) : v;
 }
 

@@ -3,22 +3,28 @@
 #include <sqlite3.h>
 
 namespace {
-QVariant columnValue(sqlite3_stmt* st, int col) {
+// Each value goes straight from the statement into the recordset's storage.
+void appendColumn(sqlite3_stmt* st, int col, Recordset& rs) {
     switch (sqlite3_column_type(st, col)) {
     case SQLITE_INTEGER:
-        return QVariant(qlonglong(sqlite3_column_int64(st, col)));
+        rs.appendInteger(sqlite3_column_int64(st, col));
+        break;
     case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(st, col));
+        rs.appendReal(sqlite3_column_double(st, col));
+        break;
     case SQLITE_TEXT: {
         const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
-        return QVariant(QString::fromUtf8(p, sqlite3_column_bytes(st, col)));
+        rs.appendText(p, sqlite3_column_bytes(st, col));
+        break;
     }
     case SQLITE_BLOB: {
         const auto* p = static_cast<const char*>(sqlite3_column_blob(st, col));
-        return QVariant(QByteArray(p, sqlite3_column_bytes(st, col)));
+        rs.appendBlob(p, sqlite3_column_bytes(st, col));
+        break;
     }
     default:
-        return QVariant();
+        rs.appendNull();
+        break;
     }
 }
 
@@ -30,7 +36,7 @@ Recordset readRows(sqlite3_stmt* st, int rc, int* finalRc) {
     Recordset rs(names);
     while (rc == SQLITE_ROW) {
         for (int c = 0; c < cols; ++c)
-            rs.appendCell(columnValue(st, c));
+            appendColumn(st, c, rs);
         rc = sqlite3_step(st);
     }
     *finalRc = rc;

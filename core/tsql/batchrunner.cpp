@@ -42,7 +42,7 @@ bool isDdl(const Statement& s) {
 class Runner {
 public:
     Runner(HandleState& state, StatementRunner& session, CachedBatch& batch,
-           const std::function<void(const Recordset&)>& onResult)
+           const std::function<void(Recordset&)>& onResult)
         : m_state(state), m_session(session), m_batch(batch), m_onResult(onResult) {}
 
     bool run(const Statement& s, DbError* err) {
@@ -96,14 +96,13 @@ private:
     HandleState& m_state;
     StatementRunner& m_session;
     CachedBatch& m_batch;
-    const std::function<void(const Recordset&)>& m_onResult;
+    const std::function<void(Recordset&)>& m_onResult;
     qint64 m_affected = 0;
 };
 
 // Runs the SQLite text of one statement made from a literal template.
 bool runStatement(StatementRunner& session, const QString& sql, bool select,
-                  const std::function<void(const Recordset&)>& onResult, qint64* affected,
-                  DbError* err) {
+                  const std::function<void(Recordset&)>& onResult, qint64* affected, DbError* err) {
     qint64 n = 0;
     DbError local;
     bool ok = false;
@@ -170,8 +169,7 @@ void keepTemplate(HandleState& state, const literals::Shape& shape, const Batch&
 }
 
 bool runBatch(HandleState& state, StatementRunner& native, const QString& text,
-              const std::function<void(const Recordset&)>& onResult, qint64* affected,
-              DbError* err) {
+              const std::function<void(Recordset&)>& onResult, qint64* affected, DbError* err) {
     std::lock_guard lock(state.mutex);
     std::shared_ptr<CachedBatch> batch = state.cache.value(text);
     std::vector<Token> tokens;

@@ -17,11 +17,10 @@ namespace tsql {
 
 // Runs a T-SQL batch with a connection's state: translated (from the template of its shape
 // when there is a usable one), its statements handed one by one to native, IF and
-// BEGIN..END run as control flow here. Every result set goes to onResult in order;
-// affected is the total of changed rows.
+// BEGIN..END run as control flow here. Every result set goes to onResult in order (which
+// may move it away); affected is the total of changed rows.
 bool runBatch(HandleState& state, StatementRunner& native, const QString& text,
-              const std::function<void(const Recordset&)>& onResult, qint64* affected,
-              DbError* err);
+              const std::function<void(Recordset&)>& onResult, qint64* affected, DbError* err);
 
 // A refused translation as the server's error.
 DbError translationError(const TranslateError& e);

@@ -120,9 +120,9 @@ bool TsqlDialect::run(SqliteSession& session, const QString& text, Recordset* re
     bool any = false;
     const bool ok = runBatch(
         session, text,
-        [&](const Recordset& rs) {
+        [&](Recordset& rs) {
             if (result)
-                *result = rs;
+                *result = std::move(rs);
             any = true;
         },
         affected, err);
@@ -132,7 +132,7 @@ bool TsqlDialect::run(SqliteSession& session, const QString& text, Recordset* re
 }
 
 bool TsqlDialect::runBatch(SqliteSession& session, const QString& text,
-                           const std::function<void(const Recordset&)>& onResult, qint64* affected,
+                           const std::function<void(Recordset&)>& onResult, qint64* affected,
                            DbError* err) {
     std::shared_ptr<HandleState> state = stateOf(session.handle());
     if (!state) {

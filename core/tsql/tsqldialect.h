@@ -29,8 +29,7 @@ public:
     // Runs a batch and hands every result set to onResult in order (the mes-sql command
     // prints them all). affected: the total of changed rows.
     bool runBatch(SqliteSession& session, const QString& text,
-                  const std::function<void(const Recordset&)>& onResult, qint64* affected,
-                  DbError* err);
+                  const std::function<void(Recordset&)>& onResult, qint64* affected, DbError* err);
     // The SQLite text a batch becomes on this handle, statement per line; IF shows both
     // branches as comments around them.
     bool translate(sqlite3* db, const QString& text, QString* sqliteText, DbError* err);

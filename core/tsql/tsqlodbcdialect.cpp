@@ -82,9 +82,9 @@ bool TsqlOdbcDialect::run(StatementRunner& native, const QString& text, Recordse
     DriverMessageRunner bare(native);
     const bool ok = tsql::runBatch(
         *m_state, bare, text,
-        [&](const Recordset& rs) {
+        [&](Recordset& rs) {
             if (result)
-                *result = rs;
+                *result = std::move(rs);
             any = true;
         },
         affected, err);

@@ -24,8 +24,8 @@ DbError notANumber() {
 // Label as text and value as number of the current record; a NULL converts to neither.
 bool takeRecord(const Recordset& rs, int labelCol, int valueCol, QVariantList* labels,
                 QVariantList* values, DbError* e) {
-    const QVariant& label = rs.field(labelCol);
-    const QVariant& value = rs.field(valueCol);
+    const QVariant label = rs.field(labelCol);
+    const QVariant value = rs.field(valueCol);
     if (label.isNull() || value.isNull()) {
         *e = nullValue();
         return false;

@@ -1,11 +1,13 @@
 #include "ui/common/spreadcellstore.h"
 
 #include "core/data/recordset.h"
+#include "ui/common/celltext.h"
 
 #include <QMetaType>
 
 #include <algorithm>
 #include <charconv>
+#include <memory>
 
 namespace {
 void appendDigits(qlonglong n, std::vector<char16_t>& out) {
@@ -127,21 +129,46 @@ void SpreadCellStore::load(const Recordset& rs) {
     clear(m_cols);
     m_rows = rows;
     m_refs.assign(std::size_t(rows) * std::size_t(m_cols), Ref{});
-    // The first rows tell how many characters the whole result needs, so the buffer is
-    // allocated about once instead of doubling (which would leave it up to half empty).
-    constexpr int kSampleRows = 256;
-    m_chars.reserve(std::size_t(std::min(rows, kSampleRows)) * std::size_t(fields) * 16);
+    // The texts are written into a scratch buffer of the most they can take and copied once
+    // into a character buffer of exactly their size.
+    std::size_t room = 0;
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < fields; ++c)
+            room += CellText::maxLength(rs.cell(r, c));
+    std::unique_ptr<char16_t[]> scratch(new char16_t[std::max<std::size_t>(room, 1)]);
+    std::size_t used = 0;
+    // Values kept as QVariant (not counted above) may need more room.
+    const auto ensure = [&](std::size_t n) {
+        if (used + n <= room)
+            return;
+        room = std::max(room * 2, used + n);
+        std::unique_ptr<char16_t[]> grown(new char16_t[room]);
+        std::copy_n(scratch.get(), used, grown.get());
+        scratch = std::move(grown);
+    };
+    std::vector<char16_t> other;
     Ref* out = m_refs.data();
     for (int r = 0; r < rows; ++r, out += m_cols) {
-        if (r == kSampleRows)
-            m_chars.reserve(m_chars.size() / kSampleRows * std::size_t(rows) * 9 / 8 + 1024);
         for (int c = 0; c < fields; ++c) {
-            const std::size_t start = m_chars.size();
-            appendValue(rs.value(r, c), m_chars);
-            out[c].offset = quint32(start);
-            out[c].length = quint32(m_chars.size() - start);
+            const Recordset::Cell cell = rs.cell(r, c);
+            std::size_t length = 0;
+            if (cell.kind == Recordset::Kind::Variant) {
+                other.clear();
+                appendValue(*cell.variant, other);
+                length = other.size();
+                ensure(length);
+                std::copy(other.begin(), other.end(), scratch.get() + used);
+            } else {
+                ensure(CellText::maxLength(cell));
+                char16_t* const start = scratch.get() + used;
+                length = std::size_t(CellText::write(cell, start) - start);
+            }
+            out[c].offset = quint32(used);
+            out[c].length = quint32(length);
+            used += length;
         }
     }
+    m_chars.assign(scratch.get(), scratch.get() + used);
 }
 
 std::size_t SpreadCellStore::memoryBytes() const {
