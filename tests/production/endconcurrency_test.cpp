@@ -40,31 +40,19 @@ QString wrongBalances(const char* table) {
 class EndConcurrencyTest : public ProductionFixture {
 protected:
     // Terminal i works on the jobs from number first on.
-    QProcess& startTerminal(int i, int first) {
-        return terminals.start(
-            i, QStringLiteral(PRODUCTION_END_LOAD_TERMINAL),
-            {folder(), gsDB_NAME, QString::number(first), QString::number(kPerTerminal)});
-    }
-
     TerminalPair terminals;
 };
 } // namespace
 
 TEST_F(EndConcurrencyTest, RunningBalancesStayRightWhenTwoTerminalsEndAtOnce) {
     open(fixture());
-    for (int i = 0; i < 2; ++i) {
-        QProcess& p = startTerminal(i, 1 + i * kPerTerminal);
-        ASSERT_TRUE(p.waitForStarted()) << p.errorString().toStdString();
-    }
-    for (int i = 0; i < 2; ++i)
-        ASSERT_TRUE(terminals.awaitReady(i)) << terminals.out[i].toStdString();
-    terminals.releaseBoth();
-    ASSERT_TRUE(terminals.drainUntilFinished(300000));
-    for (int i = 0; i < 2; ++i) {
-        const QString text = QString::fromUtf8(terminals.out[i]);
-        EXPECT_EQ(terminals[i].exitCode(), 0) << text.toStdString();
-        EXPECT_EQ(text.count(QStringLiteral(" ok ")), kPerTerminal) << text.toStdString();
-    }
+    ASSERT_TRUE(terminals.runTogether(
+        QStringLiteral(PRODUCTION_END_LOAD_TERMINAL),
+        [this](int i) {
+            return QStringList{folder(), gsDB_NAME, QString::number(1 + i * kPerTerminal),
+                               QString::number(kPerTerminal)};
+        },
+        kPerTerminal));
     EXPECT_EQ(q(wrongBalances("S_PRODUCT_STORE")), QStringLiteral("0"));
     EXPECT_EQ(q(wrongBalances("P_PRODUCT_STORE")), QStringLiteral("0"));
     // 200 ends of 10 pieces: M1 10 000 - 600, M2 10 000 - 400, F in process 0, in stock 2000.

@@ -54,22 +54,13 @@ protected:
 
 TEST_F(TicketConcurrencyTest, EachTerminalPrintsItsOwnTicketWhenBothStageAtOnce) {
     open(fixture());
-    for (int i = 0; i < 2; ++i) {
-        QProcess& p =
-            terminals.start(i, QStringLiteral(PRODUCTION_TICKET_LOAD_TERMINAL),
-                            {memory.path(), gsDB_NAME, QString::number(1 + i * kPerTerminal),
-                             QString::number(kPerTerminal)});
-        ASSERT_TRUE(p.waitForStarted()) << p.errorString().toStdString();
-    }
-    for (int i = 0; i < 2; ++i)
-        ASSERT_TRUE(terminals.awaitReady(i)) << terminals.out[i].toStdString();
-    terminals.releaseBoth();
-    ASSERT_TRUE(terminals.drainUntilFinished(300000));
-    for (int i = 0; i < 2; ++i) {
-        const QString text = QString::fromUtf8(terminals.out[i]);
-        EXPECT_EQ(terminals[i].exitCode(), 0) << text.toStdString();
-        EXPECT_EQ(text.count(QStringLiteral(" ok ")), kPerTerminal) << text.toStdString();
-    }
+    ASSERT_TRUE(terminals.runTogether(
+        QStringLiteral(PRODUCTION_TICKET_LOAD_TERMINAL),
+        [this](int i) {
+            return QStringList{memory.path(), gsDB_NAME, QString::number(1 + i * kPerTerminal),
+                               QString::number(kPerTerminal)};
+        },
+        kPerTerminal));
     // The last ticket staged is left in the table, whole.
     EXPECT_EQ(q(QStringLiteral("SELECT COUNT(*), SUM(CASE WHEN op_seq_sub = op_seq_sub2 THEN 1 "
                                "ELSE 0 END) FROM S_DATAREPORT1")),

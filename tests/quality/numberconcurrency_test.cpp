@@ -34,21 +34,13 @@ protected:
 
 TEST_F(NumberConcurrencyTest, TwoTerminalsNeverTakeTheSameInspectionNumber) {
     open(fixture());
-    for (int i = 0; i < 2; ++i) {
-        QProcess& p = terminals.start(i, QStringLiteral(QUALITY_INSPECTION_LOAD_TERMINAL),
-                                      {folder(), gsDB_NAME, QString::number(1 + i * kPerTerminal),
-                                       QString::number(kPerTerminal)});
-        ASSERT_TRUE(p.waitForStarted()) << p.errorString().toStdString();
-    }
-    for (int i = 0; i < 2; ++i)
-        ASSERT_TRUE(terminals.awaitReady(i)) << terminals.out[i].toStdString();
-    terminals.releaseBoth();
-    ASSERT_TRUE(terminals.drainUntilFinished(300000));
-    for (int i = 0; i < 2; ++i) {
-        const QString text = QString::fromUtf8(terminals.out[i]);
-        EXPECT_EQ(terminals[i].exitCode(), 0) << text.toStdString();
-        EXPECT_EQ(text.count(QStringLiteral(" ok ")), kPerTerminal) << text.toStdString();
-    }
+    ASSERT_TRUE(terminals.runTogether(
+        QStringLiteral(QUALITY_INSPECTION_LOAD_TERMINAL),
+        [this](int i) {
+            return QStringList{folder(), gsDB_NAME, QString::number(1 + i * kPerTerminal),
+                               QString::number(kPerTerminal)};
+        },
+        kPerTerminal));
     EXPECT_EQ(q(QStringLiteral("SELECT COUNT(*), COUNT(DISTINCT process_num), MIN(process_num), "
                                "MAX(process_num) FROM Q_CHOJUNGJONGTEST_RESULT")),
               QStringLiteral("60|60|20240305001|20240305060"));

@@ -1,7 +1,9 @@
 #include "tests/support/terminalpair.h"
 
 #include <QDeadlineTimer>
+
 #include <QProcessEnvironment>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -57,4 +59,32 @@ bool TerminalPair::drainUntilFinished(int deadlineMs) {
     for (size_t i = 0; i < m_terminals.size(); ++i)
         out[i] += m_terminals[i]->readAllStandardOutput();
     return !running();
+}
+
+bool TerminalPair::runTogether(const QString& program,
+                               const std::function<QStringList(int)>& arguments, int okLines) {
+    for (int i = 0; i < 2; ++i) {
+        QProcess& p = start(i, program, arguments(i));
+        if (!p.waitForStarted()) {
+            ADD_FAILURE() << p.errorString().toStdString();
+            return false;
+        }
+    }
+    for (int i = 0; i < 2; ++i)
+        if (!awaitReady(i)) {
+            ADD_FAILURE() << "terminal " << i
+                          << " never got ready: " << out[size_t(i)].toStdString();
+            return false;
+        }
+    releaseBoth();
+    if (!drainUntilFinished(300000)) {
+        ADD_FAILURE() << "the terminals did not end";
+        return false;
+    }
+    for (int i = 0; i < 2; ++i) {
+        const QString text = QString::fromUtf8(out[size_t(i)]);
+        EXPECT_EQ((*this)[i].exitCode(), 0) << text.toStdString();
+        EXPECT_EQ(text.count(QStringLiteral(" ok ")), okLines) << text.toStdString();
+    }
+    return true;
 }

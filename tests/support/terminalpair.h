@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 // Two load terminals (helper programs) on one database for the concurrency tests: each is
@@ -24,6 +25,12 @@ public:
     // Reads both outputs while they run, so that neither blocks on a full pipe; false when
     // they are still running at the deadline.
     bool drainUntilFinished(int deadlineMs);
+
+    // The whole run of a load test: both started with their arguments, released together and
+    // read to their end; each must end with 0 having printed " ok " `okLines` times. Every
+    // failure is a test failure; false when the run could not go on.
+    bool runTogether(const QString& program, const std::function<QStringList(int i)>& arguments,
+                     int okLines);
 
     QProcess& operator[](int i) { return *m_terminals[size_t(i)]; }
     std::array<QByteArray, 2> out;
